@@ -1,0 +1,65 @@
+#include "engine/CommaText.h"
+
+namespace pralomen {
+namespace {
+
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kComma = u',';
+
+// A NUL ends the line, as the text is read up to its terminator.
+bool IsBlank(char16_t c) { return c >= 1 && c <= 32; }
+
+class Cursor {
+public:
+    explicit Cursor(std::u16string_view s) : s_(s.substr(0, s.find(u'\0'))) {}
+    bool AtEnd() const { return i_ >= s_.size(); }
+    char16_t Peek(std::size_t ahead = 0) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : u'\0'; }
+    void Next() { ++i_; }
+    void SkipBlanks() { while (!AtEnd() && IsBlank(Peek())) Next(); }
+
+    std::u16string QuotedField()
+    {
+        std::u16string field;
+        Next(); // opening quote
+        while (!AtEnd()) {
+            if (Peek() == kQuote) {
+                Next();
+                if (Peek() != kQuote) break;
+            }
+            field.push_back(Peek());
+            Next();
+        }
+        return field;
+    }
+
+    std::u16string PlainField()
+    {
+        std::size_t start = i_;
+        while (!AtEnd() && Peek() > 32 && Peek() != kComma) Next();
+        return std::u16string(s_.substr(start, i_ - start));
+    }
+
+private:
+    std::u16string_view s_;
+    std::size_t i_ = 0;
+};
+
+} // namespace
+
+std::vector<std::u16string> SplitCommaText(std::u16string_view line)
+{
+    std::vector<std::u16string> fields;
+    Cursor c(line);
+    c.SkipBlanks();
+    while (!c.AtEnd()) {
+        fields.push_back(c.Peek() == kQuote ? c.QuotedField() : c.PlainField());
+        c.SkipBlanks();
+        if (c.Peek() == kComma) {
+            if (c.Peek(1) == u'\0') fields.emplace_back();
+            do c.Next(); while (!c.AtEnd() && IsBlank(c.Peek()));
+        }
+    }
+    return fields;
+}
+
+} // namespace pralomen

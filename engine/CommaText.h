@@ -1,0 +1,13 @@
+// The one rule by which every line of a data file, the settings file and the chunk list is cut
+// into fields: commas or blanks separate, a double-quoted field may hold either.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pralomen {
+
+std::vector<std::u16string> SplitCommaText(std::u16string_view line);
+
+} // namespace pralomen

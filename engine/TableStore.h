@@ -1,0 +1,70 @@
+// The engine's data files, parsed once and kept in memory; a file is parsed again when its
+// modification time or size changes, so an edit takes effect at the next conversion.
+#pragma once
+
+#include <any>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+namespace pralomen {
+
+// One file as lines cut into fields. Indexes built from it are kept beside it and dropped with it.
+class Table {
+public:
+    Table() = default;
+    explicit Table(std::vector<std::vector<std::u16string>> rows, bool exists)
+        : rows_(std::move(rows)), exists_(exists) {}
+
+    const std::vector<std::vector<std::u16string>>& Rows() const { return rows_; }
+    bool Exists() const { return exists_; }
+
+    // The index of type T built from this table by build(), built at the first request.
+    template <class T>
+    const T& Index(const std::function<T(const Table&)>& build) const
+    {
+        std::lock_guard lock(indexMutex_);
+        auto& slot = indexes_[std::type_index(typeid(T))];
+        if (!slot.has_value()) slot = std::make_shared<const T>(build(*this));
+        return *std::any_cast<std::shared_ptr<const T>>(slot);
+    }
+
+private:
+    std::vector<std::vector<std::u16string>> rows_;
+    bool exists_ = false;
+    mutable std::mutex indexMutex_;
+    mutable std::map<std::type_index, std::any> indexes_;
+};
+
+using TablePtr = std::shared_ptr<const Table>;
+
+class TableStore {
+public:
+    explicit TableStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path PathOf(const std::string& fileName) const { return folder_ / fileName; }
+
+    // The current content of a file of the folder; a missing or unreadable file is an empty table.
+    TablePtr Get(const std::string& fileName);
+
+private:
+    struct Entry {
+        std::filesystem::file_time_type time{};
+        std::uintmax_t size = 0;
+        TablePtr table;
+    };
+    std::filesystem::path folder_;
+    std::mutex mutex_;
+    std::map<std::string, Entry> entries_;
+};
+
+// Parses a file's bytes into a table (exposed for the tests and the fuzzers).
+TablePtr ParseTable(std::string_view bytes);
+
+} // namespace pralomen
