@@ -1,0 +1,88 @@
+#include "cli/Kana2Thai.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+
+#include "engine/Utf.h"
+#include "jt/JapaneseToThai.h"
+
+namespace pralomen {
+namespace {
+
+struct Kana2ThaiRequest {
+    bool answer = false;
+    bool AO_flg = true;
+    std::vector<std::string> words;
+};
+
+class ScriptedAnswer : public PhraseQuestion {
+public:
+    ScriptedAnswer(bool answer, std::ostream& err) : answer_(answer), err_(err) {}
+    bool Ask(const std::u16string& message) override
+    {
+        err_ << Utf16ToUtf8(message) << ' ' << (answer_ ? "yes" : "no") << '\n';
+        return answer_;
+    }
+
+private:
+    bool answer_;
+    std::ostream& err_;
+};
+
+// Flags come before the text; a word starting with "-" after the first text word is text.
+std::optional<Kana2ThaiRequest> ParseArgs(const std::vector<std::string>& args, std::ostream& err)
+{
+    Kana2ThaiRequest request;
+    for (const std::string& arg : args) {
+        if (!request.words.empty() || arg.empty() || arg[0] != '-') {
+            request.words.push_back(arg);
+        } else if (arg == "--yes" || arg == "--no") {
+            request.answer = arg == "--yes";
+        } else if (arg == "--no-long") {
+            request.AO_flg = false;
+        } else {
+            err << "kana2thai: unknown option " << arg << " (use --yes, --no, --no-long)\n";
+            return std::nullopt;
+        }
+    }
+    return request;
+}
+
+void Convert(const std::string& kana, const Kana2ThaiRequest& request, std::ostream& out, std::ostream& err,
+             const std::filesystem::path& tableFolder)
+{
+    ScriptedAnswer question(request.answer, err);
+    std::u16string rome = GetKanaToRome(Utf8ToUtf16(kana), tableFolder, question);
+    std::u16string ipa = GetRomeToIPA(rome, tableFolder, request.AO_flg);
+    std::u16string thai = GetIPAToThai(ipa, tableFolder);
+    out << Utf16ToUtf8(rome) << '\n' << Utf16ToUtf8(ipa) << '\n' << Utf16ToUtf8(thai) << '\n';
+}
+
+std::string JoinWords(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& w : words) text += (text.empty() ? "" : " ") + w;
+    return text;
+}
+
+} // namespace
+
+int RunKana2Thai(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                 const std::filesystem::path& tableFolder)
+{
+    std::optional<Kana2ThaiRequest> request = ParseArgs(args, err);
+    if (!request) return 2;
+    if (!request->words.empty()) {
+        Convert(JoinWords(request->words), *request, out, err, tableFolder);
+        return 0;
+    }
+    // An empty line, like an empty field in the window, is not converted.
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) Convert(line, *request, out, err, tableFolder);
+    }
+    return 0;
+}
+
+} // namespace pralomen
