@@ -53,7 +53,25 @@ public:
     // The current content of a file of the folder; a missing or unreadable file is an empty table.
     TablePtr Get(const std::string& fileName);
 
+    // An index of type T built from several tables, rebuilt only when one of them was reloaded.
+    template <class T>
+    std::shared_ptr<const T> Combined(const std::vector<TablePtr>& sources,
+                                      const std::function<T(const std::vector<TablePtr>&)>& build)
+    {
+        std::lock_guard lock(mutex_);
+        auto& slot = combined_[std::type_index(typeid(T))];
+        if (!slot.value.has_value() || slot.sources != sources) {
+            slot.sources = sources;
+            slot.value = std::make_shared<const T>(build(sources));
+        }
+        return std::any_cast<std::shared_ptr<const T>>(slot.value);
+    }
+
 private:
+    struct CombinedEntry {
+        std::vector<TablePtr> sources;
+        std::any value;
+    };
     struct Entry {
         std::filesystem::file_time_type time{};
         std::uintmax_t size = 0;
@@ -62,6 +80,7 @@ private:
     std::filesystem::path folder_;
     std::mutex mutex_;
     std::map<std::string, Entry> entries_;
+    std::map<std::type_index, CombinedEntry> combined_;
 };
 
 // Parses a file's bytes into a table (exposed for the tests and the fuzzers).

@@ -82,6 +82,12 @@ std::string Utf16ToUtf8(std::u16string_view s)
     return out;
 }
 
+std::u16string Decimal(long long n)
+{
+    const std::string digits = std::to_string(n);
+    return std::u16string(digits.begin(), digits.end());
+}
+
 std::size_t FirstInvalidUtf8(std::string_view s)
 {
     for (std::size_t i = 0; i < s.size();) {

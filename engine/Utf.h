@@ -10,6 +10,9 @@ namespace pralomen {
 std::u16string Utf8ToUtf16(std::string_view s);
 // Lone surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view s);
+// The decimal text of a number.
+std::u16string Decimal(long long n);
+
 // The byte offset of the first invalid UTF-8 sequence, or npos when s is valid.
 std::size_t FirstInvalidUtf8(std::string_view s);
 

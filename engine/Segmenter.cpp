@@ -1,0 +1,116 @@
+#include "engine/Segmenter.h"
+
+#include <array>
+
+#include "engine/DataFiles.h"
+#include "engine/Glossary.h"
+#include "engine/Notation.h"
+#include "engine/ReadingList.h"
+#include "engine/Replace.h"
+#include "engine/SyllableReader.h"
+#include "engine/ThaiChars.h"
+#include "engine/Utf.h"
+
+namespace pralomen {
+namespace {
+
+// The section of the idiom and poly volumes, 0..4, from the first consonant at or after the position.
+int SectionOf(char16_t c2)
+{
+    if (c2 <= 0x0E0C) return 0;
+    if (c2 <= 0x0E18) return 1;
+    if (c2 <= 0x0E20) return 2;
+    if (c2 <= 0x0E26) return 3;
+    return 4;
+}
+
+// The reading lists in the order the segmenter tries them at a position of the given section.
+std::vector<ReadingSource> SourcesFor(int section, bool withExtract)
+{
+    std::vector<ReadingSource> sources = {
+        {placeNameFile, 620}, {categoryFile, 650}, {mokuonFile, 500}, {tokuSpecialFile, 520},
+        kIdiomVolumes[section], kPolyVolumes[section], {toneIrregFile, 590}, {shortToLongFile, 560},
+        {foreignFile, 510}, {overTwoFile, 530}, {longToShortFile, 540}, {doubleReadFile, 550}};
+    if (withExtract) sources.push_back({extractFile, 570});
+    sources.insert(sources.end(), {{isanFile, 700}, {monoSyllFile, 640}, {category2File, 651}});
+    return sources;
+}
+
+bool LookUpDictionaries(Conversion& conv, const std::u16string& s1, int dn, Unit& u)
+{
+    const int section = SectionOf(SearchCons(s1, dn));
+    for (const auto& source : SourcesFor(section, conv.opt.DoExtractFlg))
+        if (Matching_Special(*conv.Table(source.file), source.rule, s1, dn, u)) return true;
+    return false;
+}
+
+std::u16string JoinKanaUnit(const PralomenOptions& opt, std::u16string kana)
+{
+    if (!opt.SiFlg) ReplaceStr(kana, u"スィ", u"シ");
+    if (opt.AddNakaTenFlg) return kana;
+    if (opt.KanaEndNgFlg) {
+        static constexpr std::array<std::u16string_view, 5> kNgBeforeDot = {u"ング_・", u"ング↘・", u"ング↗・",
+                                                                           u"ング¯・", u"ング・"};
+        for (auto from : kNgBeforeDot) {
+            std::u16string to(from.substr(0, from.size() - 1));
+            ReplaceStr(kana, from, to + u" ");
+        }
+    }
+    RemoveAll(kana, u'・');
+    return kana;
+}
+
+void AppendJoined(std::u16string& to, const std::u16string& piece, std::u16string_view separator)
+{
+    if (!to.empty()) to += separator;
+    to += piece;
+}
+
+} // namespace
+
+void addWord(const PralomenOptions& opt, const Unit& unit, const std::u16string& spat, ChunkOutput& out)
+{
+    std::u16string ipa = unit.sipa;
+    if (!opt.AddMidDotFlg) RemoveAll(ipa, u'·');
+    AppendJoined(out.ipa, ipa, u" ");
+    AppendJoined(out.kana, JoinKanaUnit(opt, unit.skana), opt.AddNakaTenFlg ? u"・" : u" ");
+    AppendJoined(out.thai, unit.sthai, u" ");
+    AppendJoined(out.pat, spat, u" ");
+}
+
+void OutputLog(Conversion& conv, const std::u16string& sipa, const std::u16string& sthai, const std::u16string& sjpn)
+{
+    if (sipa.empty() || sjpn.empty()) return;
+    std::u16string line = Decimal(++conv.LogCounter) + u":" + DecodeIpa(sipa, conv.opt) + u" " + sjpn;
+    if (conv.opt.AddThaiFlg) line += u"   " + sthai;
+    conv.log.Append(line);
+}
+
+void OutputLogAscii(Conversion& conv, const std::u16string& sthai)
+{
+    const std::u16string text = Trim(sthai);
+    if (text.empty()) return;
+    conv.log.Append(Decimal(++conv.LogCounter) + u":" + text);
+}
+
+void func_Kiru2(Conversion& conv, const std::u16string& s1, ChunkOutput& out)
+{
+    out = {};
+    const auto glossTable = conv.Table(lastWordFile);
+    const int nn = static_cast<int>(s1.size());
+    for (int dn = 1; dn <= nn;) {
+        Unit u;
+        if (conv.opt.UseFilesFlg && LookUpDictionaries(conv, s1, dn, u)) {
+            OutputLog(conv, u.sipa, u.sthai, u.sjpn);
+        } else if (ReadSyllableAt(s1, dn, conv.opt, u)) {
+            if (u.rule != kSignRule) OutputLog(conv, u.sipa, u.sthai, GetJapanese(*glossTable, u.sthai));
+        } else {
+            ++dn; // no source takes this character: it is dropped
+            continue;
+        }
+        addWord(conv.opt, u, Decimal(u.rule), out);
+        dn += u.cnt;
+    }
+}
+
+} // namespace pralomen
