@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "TableFolder.h"
+#include "jt/OrderedTable.h"
+#include "jt/SpecialPhrases.h"
+
+namespace pralomen::test {
+namespace {
+
+std::vector<std::string> Keys(const OrderedTable& table)
+{
+    std::vector<std::string> keys;
+    for (const TableEntry& e : table.Entries()) keys.push_back(U8(e.key));
+    return keys;
+}
+
+struct OrderCase {
+    const char* name;
+    std::vector<std::string> added; // in order of newdata1
+    std::vector<std::string> expected;
+};
+
+class TableOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(TableOrder, LongestFirstEqualLengthsAsAdded)
+{
+    OrderedTable table;
+    for (const std::string& key : GetParam().added) table.newdata1(U(key), U("v"));
+    EXPECT_EQ(Keys(table), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, TableOrder,
+    ::testing::Values(OrderCase{"ShortThenLong", {"か", "きゃ", "きゃー"}, {"きゃー", "きゃ", "か"}},
+                      OrderCase{"EqualLengthsKeepOrder", {"か", "き", "く"}, {"か", "き", "く"}},
+                      OrderCase{"Interleaved", {"a", "bb", "c", "dd", "eee", "f"}, {"eee", "bb", "dd", "a", "c", "f"}},
+                      OrderCase{"SameKeyTwice", {"か", "か"}, {"か", "か"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TableOrder, newdata3GoesAheadOfLongerKeys)
+{
+    OrderedTable table;
+    table.newdata1(U("きゃー"), U("long"));
+    table.newdata1(U("か"), U("short"));
+    table.newdata3(U("に"), U("first"));
+    table.newdata3(U("な"), U("front"));
+    EXPECT_EQ(Keys(table), (std::vector<std::string>{"な", "に", "きゃー", "か"}));
+}
+
+TEST(TableOrder, FirstOfEqualKeysWins)
+{
+    OrderedTable table;
+    table.newdata1(U("か"), U("ka"));
+    table.newdata1(U("か"), U("ga"));
+    EXPECT_EQ(table.Find(U("か")), U("ka"));
+    EXPECT_EQ(U8(table.MatchAt(U("か"), 0)->value), "ka");
+}
+
+struct MatchCase {
+    const char* text;
+    std::size_t pos;
+    const char* expectedKey; // nullptr: nothing matches
+};
+
+class TableMatch : public ::testing::TestWithParam<MatchCase> {};
+
+TEST_P(TableMatch, FirstKeyThatFitsAtThePosition)
+{
+    OrderedTable table;
+    for (const char* key : {"か", "きゃ", "きゃー", "は　"}) table.newdata1(U(key), U("v"));
+    const TableEntry* hit = table.MatchAt(U(GetParam().text), GetParam().pos);
+    if (!GetParam().expectedKey) {
+        EXPECT_EQ(hit, nullptr);
+    } else {
+        ASSERT_NE(hit, nullptr);
+        EXPECT_EQ(U8(hit->key), GetParam().expectedKey);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Matches, TableMatch,
+                         ::testing::Values(MatchCase{"きゃーか", 0, "きゃー"}, MatchCase{"きゃか", 0, "きゃ"},
+                                           MatchCase{"かきゃ", 1, "きゃ"}, MatchCase{"かき", 1, nullptr},
+                                           MatchCase{"は", 0, nullptr}, MatchCase{"は　", 0, "は　"},
+                                           MatchCase{"か", 5, nullptr}));
+
+TEST(TableLookup, WholeTokenOnly)
+{
+    OrderedTable table;
+    table.newdata1(U("ka"), U("kʰa"));
+    EXPECT_EQ(table.Find(U("ka")), U("kʰa"));
+    EXPECT_FALSE(table.Find(U("k")).has_value());
+    EXPECT_FALSE(table.Find(U("kaa")).has_value());
+}
+
+TEST(SpecialPhraseList, LaterLineOfAMarkerCounts)
+{
+    SpecialPhrases phrases;
+    phrases.newdata2({U("にほん"), U("$J$"), U("old"), U("first message")});
+    phrases.newdata2({U("にっぽん"), U("$J$"), U("ญี่ปุ่น"), U("second message")});
+    EXPECT_EQ(phrases.GetSpMessage(U("$J$")), U("second message"));
+    EXPECT_EQ(*phrases.ThaiFormOf(U("$J$")), U("ญี่ปุ่น"));
+    EXPECT_EQ(phrases.GetSpMessage(U("$X$")), u"");
+    EXPECT_EQ(phrases.ThaiFormOf(U("$X$")), nullptr);
+}
+
+} // namespace
+} // namespace pralomen::test
