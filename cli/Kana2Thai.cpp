@@ -30,13 +30,16 @@ private:
     std::ostream& err_;
 };
 
-// Flags come before the text; a word starting with "-" after the first text word is text.
+// A word after "--" is text even when it starts with "-".
 std::optional<Kana2ThaiRequest> ParseArgs(const std::vector<std::string>& args, std::ostream& err)
 {
     Kana2ThaiRequest request;
+    bool flagsEnded = false;
     for (const std::string& arg : args) {
-        if (!request.words.empty() || arg.empty() || arg[0] != '-') {
+        if (flagsEnded || arg.empty() || arg[0] != '-') {
             request.words.push_back(arg);
+        } else if (arg == "--") {
+            flagsEnded = true;
         } else if (arg == "--yes" || arg == "--no") {
             request.answer = arg == "--yes";
         } else if (arg == "--no-long") {
