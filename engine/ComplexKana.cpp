@@ -50,8 +50,8 @@ std::u16string GetComplexKana(std::u16string_view hcons, std::u16string_view vow
     if (d) {
         kana = Base(hcons, d->baseVowel, opt);
         if (!kana.empty()) kana += d->ending;
-    } else if (!Base(hcons, u"a", opt).empty()) {
-        kana = std::u16string(hcons) + u"*"; // a vowel no caller should pass stays visible
+    } else {
+        kana = GetNormalKana(hcons, vowel, u"", u"", opt); // a simple vowel, or a visible marker
     }
     return kana + FinalPart(econs, opt) + std::u16string(tone);
 }

@@ -23,12 +23,6 @@ constexpr std::array<SignSymbol, 9> kSignSymbols{{
 constexpr char16_t kTone = kToneSlot[0];
 constexpr char16_t kFinal = kFinalSlot[0];
 
-// ■ directly followed by a consonant letter is one slot: a final that must be that letter.
-bool RestrictsFinal(std::u16string_view slots, std::size_t k)
-{
-    return slots[k] == kFinal && k + 1 < slots.size() && IsConsonant(slots[k + 1]);
-}
-
 int SlotCount(std::u16string_view slots)
 {
     int n = 0;
@@ -137,6 +131,12 @@ void Produce(const SyllableRule& rule, const Reading& r, const PralomenOptions& 
 }
 
 } // namespace
+
+// ■ directly followed by a consonant letter is one slot: a final that must be that letter.
+bool RestrictsFinal(std::u16string_view slots, std::size_t k)
+{
+    return slots[k] == kFinal && k + 1 < slots.size() && IsConsonant(slots[k + 1]);
+}
 
 char16_t SlotLetter(char16_t c1)
 {

@@ -65,6 +65,8 @@ constexpr bool SP = true, __ = false;
 constexpr std::u16string_view kToneSlot = u"▽";
 constexpr std::u16string_view kFinalSlot = u"■";
 
+// Whether the ■ at slots[k] is followed by the one letter that final must be.
+bool RestrictsFinal(std::u16string_view slots, std::size_t k);
 // The Thai vowel sign behind one of the nine pattern symbols, or c1 itself.
 char16_t SlotLetter(char16_t c1);
 // The pattern symbol of a Thai vowel sign, or c1 itself.

@@ -4,7 +4,6 @@
 
 #include "engine/Phonology.h"
 #include "engine/Replace.h"
-#include "engine/ThaiChars.h"
 
 namespace pralomen {
 namespace {
@@ -24,8 +23,7 @@ std::u16string SlotComposition(std::u16string_view slots)
 {
     std::u16string out;
     for (std::size_t k = 0; k < slots.size(); ++k) {
-        const bool restricted = slots[k] == kFinalSlot[0] && k + 1 < slots.size() && IsConsonant(slots[k + 1]);
-        if (!restricted) out += slots[k];
+        if (!RestrictsFinal(slots, k)) out += slots[k];
     }
     return out;
 }

@@ -104,7 +104,8 @@ TEST(ComplexKana, Syllables)
         {u"l", u"iΦ:a", u"t", u"", u"リΛーΦアット"},
         {u"ΦG", u"ua", u"m", u"", u"μングΦワΦム"},
         {u"zz", u"ia", u"n", u"", u"ン"},
-        {u"k", u"aa", u"", u"", u"k*"},
+        {u"k", u"aa", u"n", u"", u"ガーン"},
+        {u"k", u"x", u"", u"", u"k*"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GetComplexKana(c.hcons, c.vowel, c.econs, c.tone, WithSi(c.siFlg)), c.kana) << Describe(c);
