@@ -102,12 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{"$XA$ ta", "$XA$ ta"}, LengthCase{"ti ma", "ti ma"}, LengthCase{"ma", "ma"},
                       LengthCase{"ta ma to $SP$ ta ma", "taa maa to $SP$ taa ma"}));
 
-TEST_F(ConversionSteps, LongVowelReachesTheThaiLetters)
-{
-    EXPECT_EQ(Thai(IPA(Rome("かな"), true)), "คานะ");
-    EXPECT_EQ(Thai(IPA(Rome("かな"), false)), "คะนะ");
-}
-
 class FixedPhrases : public ConversionSteps {
 protected:
     void SetUp() override
@@ -173,12 +167,6 @@ TEST_F(ConversionSteps, ThaiStepJoinsWordsAndDropsUnknownTokens)
     EXPECT_EQ(Thai("kʰa $SP$ sa"), "คะ ซะ");
     EXPECT_EQ(Thai("$SP$ kʰa zz na $SP$"), "คะนะ");
     EXPECT_EQ(Thai("$Q$ na"), "$Q$นะ");
-    EXPECT_EQ(Thai(""), "");
-}
-
-TEST_F(ConversionSteps, CommasAndRepeatedBlanksSeparateTokens)
-{
-    EXPECT_EQ(IPA("ka,,na   sa"), "kʰa na sa");
     EXPECT_EQ(Thai("kʰa,,na"), "คะนะ");
 }
 

@@ -2,7 +2,6 @@
 
 #include "TableFolder.h"
 #include "jt/OrderedTable.h"
-#include "jt/SpecialPhrases.h"
 
 namespace pralomen::test {
 namespace {
@@ -82,26 +81,6 @@ INSTANTIATE_TEST_SUITE_P(Matches, TableMatch,
                                            MatchCase{"かきゃ", 1, "きゃ"}, MatchCase{"かき", 1, nullptr},
                                            MatchCase{"は", 0, nullptr}, MatchCase{"は　", 0, "は　"},
                                            MatchCase{"か", 5, nullptr}));
-
-TEST(TableLookup, WholeTokenOnly)
-{
-    OrderedTable table;
-    table.newdata1(U("ka"), U("kʰa"));
-    EXPECT_EQ(table.Find(U("ka")), U("kʰa"));
-    EXPECT_FALSE(table.Find(U("k")).has_value());
-    EXPECT_FALSE(table.Find(U("kaa")).has_value());
-}
-
-TEST(SpecialPhraseList, LaterLineOfAMarkerCounts)
-{
-    SpecialPhrases phrases;
-    phrases.newdata2({U("にほん"), U("$J$"), U("old"), U("first message")});
-    phrases.newdata2({U("にっぽん"), U("$J$"), U("ญี่ปุ่น"), U("second message")});
-    EXPECT_EQ(phrases.GetSpMessage(U("$J$")), U("second message"));
-    EXPECT_EQ(*phrases.ThaiFormOf(U("$J$")), U("ญี่ปุ่น"));
-    EXPECT_EQ(phrases.GetSpMessage(U("$X$")), u"");
-    EXPECT_EQ(phrases.ThaiFormOf(U("$X$")), nullptr);
-}
 
 } // namespace
 } // namespace pralomen::test
