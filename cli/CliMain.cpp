@@ -8,21 +8,13 @@
 #include "cli/CliOutput.h"
 #include "engine/Engine.h"
 #include "engine/Utf.h"
+#include "shell/DefaultTables.h"
 #ifdef PRALOMEN_WITH_KANA2THAI
 #include "cli/Kana2Thai.h"
 #endif
 
 namespace pralomen::cli {
 namespace {
-
-// The tables installed with the program: share/pralomen/Tbl beside the executable's bin/.
-std::filesystem::path InstalledTables(const char* argv0)
-{
-    std::error_code ec;
-    auto exe = std::filesystem::canonical("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().parent_path() / "share" / "pralomen" / "Tbl";
-}
 
 std::u16string DecodeInput(const std::string& text, std::size_t lineNumber)
 {
@@ -41,7 +33,7 @@ void ConvertOne(Engine& engine, const CliRequest& request, const std::u16string&
     else PrintPlain(std::cout, result);
 }
 
-int Run(const std::vector<std::string>& args, const char* argv0)
+int Run(const std::vector<std::string>& args)
 {
     std::string error;
     const auto request = ParseCommandLine(args, error);
@@ -57,7 +49,8 @@ int Run(const std::vector<std::string>& args, const char* argv0)
         std::cout << "pralomen-cli " << PRALOMEN_VERSION << "\n";
         return 0;
     }
-    Engine engine(request->tables ? std::filesystem::path(*request->tables) : InstalledTables(argv0));
+    // Without --tables: the user's tables when they exist, else those installed with the program.
+    Engine engine(request->tables ? std::filesystem::path(*request->tables) : shell::DefaultTableFolder());
     engine.Options() = request->options;
     std::size_t lineNumber = 0;
     if (!request->texts.empty()) {
@@ -82,7 +75,7 @@ int main(int argc, char** argv)
 #ifdef PRALOMEN_WITH_KANA2THAI
     if (!args.empty() && args[0] == "kana2thai")
         return pralomen::RunKana2Thai({args.begin() + 1, args.end()}, std::cin, std::cout, std::cerr,
-                            pralomen::cli::InstalledTables(argv[0]));
+                            pralomen::shell::DefaultTableFolder());
 #endif
-    return pralomen::cli::Run(args, argv[0]);
+    return pralomen::cli::Run(args);
 }
