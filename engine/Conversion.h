@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "engine/LogPane.h"
 #include "engine/Options.h"
@@ -21,8 +23,16 @@ struct Conversion {
     bool ThaiNumberConvFlg = false;
     int LogCounter = 0;
 
-    // A data file's content for this conversion.
-    TablePtr Table(const char* fileName) { return tables.Get(fileName); }
+    // A data file's content for this conversion: looked at once, so an edit takes effect at the next one.
+    const TablePtr& Table(std::string_view fileName)
+    {
+        auto it = snapshot_.find(fileName);
+        if (it == snapshot_.end()) it = snapshot_.emplace(fileName, tables.Get(std::string(fileName))).first;
+        return it->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, TablePtr> snapshot_;
 };
 
 // The four outputs of one chunk or of one whole text.

@@ -36,9 +36,9 @@ std::vector<ReadingSource> SourcesFor(int section, bool withExtract)
     return sources;
 }
 
-bool LookUpDictionaries(Conversion& conv, const std::u16string& s1, int dn, Unit& u)
+bool LookUpDictionaries(Conversion& conv, const std::u16string& s1, int dn, char16_t c2, Unit& u)
 {
-    const int section = SectionOf(SearchCons(s1, dn));
+    const int section = SectionOf(c2);
     for (const auto& source : SourcesFor(section, conv.opt.DoExtractFlg))
         if (Matching_Special(*conv.Table(source.file), source.rule, s1, dn, u)) return true;
     return false;
@@ -59,6 +59,24 @@ std::u16string JoinKanaUnit(const PralomenOptions& opt, std::u16string kana)
     RemoveAll(kana, u'・');
     return kana;
 }
+
+// The first consonant at or after a position that only moves forward, found in one pass over the chunk.
+class NextConsonant {
+public:
+    explicit NextConsonant(const std::u16string& s1) : s1_(s1) {}
+    char16_t AtOrAfter(int dn)
+    {
+        if (dn - 1 > found_) {
+            const char16_t c = SearchCons(s1_, dn);
+            found_ = c == u'\0' ? static_cast<int>(s1_.size()) : static_cast<int>(s1_.find(c, dn - 1));
+        }
+        return found_ < static_cast<int>(s1_.size()) ? s1_[found_] : u'\0';
+    }
+
+private:
+    const std::u16string& s1_;
+    int found_ = -1; // 0-based index of the consonant last found
+};
 
 void AppendJoined(std::u16string& to, const std::u16string& piece, std::u16string_view separator)
 {
@@ -98,9 +116,10 @@ void func_Kiru2(Conversion& conv, const std::u16string& s1, ChunkOutput& out)
     out = {};
     const auto glossTable = conv.Table(lastWordFile);
     const int nn = static_cast<int>(s1.size());
+    NextConsonant c2(s1);
     for (int dn = 1; dn <= nn;) {
         Unit u;
-        if (conv.opt.UseFilesFlg && LookUpDictionaries(conv, s1, dn, u)) {
+        if (conv.opt.UseFilesFlg && LookUpDictionaries(conv, s1, dn, c2.AtOrAfter(dn), u)) {
             OutputLog(conv, u.sipa, u.sthai, u.sjpn);
         } else if (ReadSyllableAt(s1, dn, conv.opt, u)) {
             if (u.rule != kSignRule) OutputLog(conv, u.sipa, u.sthai, GetJapanese(*glossTable, u.sthai));
