@@ -16,11 +16,36 @@ constexpr std::string_view ToneName(Tone t)
     return names[static_cast<int>(t)];
 }
 
-// What the checks compare between the two halves of one syllable.
+// What the checks compare between the two halves of one syllable. The sounds whose spelling the options
+// choose must be written with their codes on both sides: an initial ŋ, the finals ŋ, m, y and w.
 struct Shape {
     Tone tone = Tone::Mid;
     bool isLong = false;
+    std::u16string codedSounds; // the letters of kCodedSounds present
 };
+
+// The kana code of each coded sound.
+constexpr std::array<std::pair<char16_t, std::u16string_view>, 5> kCodedSounds = {
+    {{u'N', u"μン"}, {u'G', u"Φング"}, {u'M', u"Φム"}, {u'Y', u"Φイ"}, {u'W', u"Φウ"}}};
+
+std::u16string CodedSoundsOfIpa(const std::u16string& initial, const std::u16string& final)
+{
+    std::u16string out;
+    if (initial == u"ΦG") out += u'N';
+    if (final == u"ΦG") out += u'G';
+    if (final == u"m") out += u'M';
+    if (final == u"ΦY") out += u'Y';
+    if (final == u"ΦW") out += u'W';
+    return out;
+}
+
+std::u16string CodedSoundsOfKana(std::u16string_view kana)
+{
+    std::u16string out;
+    for (const auto& [letter, code] : kCodedSounds)
+        if (kana.find(code) != std::u16string_view::npos) out += letter;
+    return out;
+}
 
 std::string Quoted(std::u16string_view s) { return "\"" + Utf16ToUtf8(s) + "\""; }
 
@@ -113,6 +138,7 @@ std::optional<Shape> IpaShape(std::u16string_view s, std::vector<std::string>& f
     int firstVowel = -1, toneMarks = 0;
     const IpaToken* lastVowel = nullptr;
     bool afterLength = false;
+    std::u16string initial, final;
     for (int i = 0; i < static_cast<int>(tokens.size()); ++i) {
         const auto& t = tokens[i];
         switch (t.kind) {
@@ -148,13 +174,17 @@ std::optional<Shape> IpaShape(std::u16string_view s, std::vector<std::string>& f
                                  (t.text == u"y" ? "Y" : "W"));
                 return std::nullopt;
             }
+            (firstVowel < 0 ? initial : final) += t.text;
             break;
         }
     }
     if (firstVowel < 0) faults.push_back("IPA syllable " + Quoted(s) + " has no vowel");
     else if (toneMarks > 1) faults.push_back("IPA syllable " + Quoted(s) + " has more than one tone mark");
     else if (afterLength) faults.push_back("IPA " + Quoted(s) + ": Φ: stands only inside iΦ:a, uΦ:a and ΦUΦ:a");
-    else return shape;
+    else {
+        shape.codedSounds = CodedSoundsOfIpa(initial, final);
+        return shape;
+    }
     return std::nullopt;
 }
 
@@ -226,6 +256,7 @@ std::optional<Shape> KanaShape(std::u16string_view s, std::vector<std::string>& 
         faults.push_back("kana syllable " + Quoted(s) + " has no kana");
         return std::nullopt;
     }
+    shape.codedSounds = CodedSoundsOfKana(s);
     return shape;
 }
 
@@ -238,6 +269,10 @@ void CompareShapes(std::u16string_view ipa, const Shape& a, std::u16string_view 
     if (a.isLong != b.isLong)
         faults.push_back("vowel length differs: IPA " + Quoted(ipa) + " is " + (a.isLong ? "long" : "short") +
                          ", kana " + Quoted(kana) + " is " + (b.isLong ? "long" : "short"));
+    for (const auto& [letter, code] : kCodedSounds)
+        if ((a.codedSounds.find(letter) == std::u16string::npos) != (b.codedSounds.find(letter) == std::u16string::npos))
+            faults.push_back("IPA " + Quoted(ipa) + " and kana " + Quoted(kana) + " disagree on the code " +
+                             Quoted(code) + " (ŋ, m, y and w are written with their codes on both sides)");
 }
 
 } // namespace

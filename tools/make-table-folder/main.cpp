@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/Options.h"
+#include "tools/datatools/PatternTable.h"
 #include "tools/datatools/TableFolder.h"
 
 using namespace pralomen;
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
     }
     PralomenOptions opt;
     InitPralomenVars(opt);
-    TableSources sources{args["--words"], args["--tables"], {}};
+    TableSources sources{args["--words"], args["--tables"], RecogniserPatternLines()};
     Problems problems;
     bool written = BuildTableFolder(sources, args["--out"], opt, problems);
     ReportLeftOut(problems);

@@ -1,0 +1,76 @@
+// What the build put into the program's data folder.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/CommaText.h"
+#include "engine/DataFiles.h"
+#include "engine/RuleTables.h"
+#include "engine/TextFile.h"
+#include "engine/Utf.h"
+#include "tools/datatools/ReadingCheck.h"
+#include "tools/datatools/ReadingLists.h"
+
+namespace pralomen::data {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kTbl = PRALOMEN_TBL_DIR;
+
+std::vector<std::vector<std::u16string>> Rows(const std::string& name)
+{
+    std::vector<std::vector<std::u16string>> rows;
+    for (const auto& line : DecodeTextLines(ReadFileBytes(kTbl / name).value_or("")))
+        if (auto fields = SplitCommaText(line); !fields.empty()) rows.push_back(fields);
+    return rows;
+}
+
+TEST(InstalledTablesTest, EveryRegistryTableIsThereInTheInstalledForm)
+{
+    for (const auto& name : AllTableFileNames()) {
+        auto bytes = ReadFileBytes(kTbl / name);
+        ASSERT_TRUE(bytes) << name;
+        EXPECT_TRUE(bytes->starts_with("\xFF\xFE")) << name;
+        EXPECT_EQ(bytes->size() % 2, 0u) << name;
+    }
+}
+
+TEST(InstalledTablesTest, EveryReadingEntryIsWellFormedAndConsistent)
+{
+    for (const auto& list : ReadingListsInLookupOrder())
+        for (const auto& row : Rows(list.file)) {
+            ASSERT_EQ(row.size(), 5u) << list.file << " " << Utf16ToUtf8(row[1]);
+            EXPECT_TRUE(row[0] == u"0" || row[0] == u"1");
+            auto faults = CheckReading(row[2], row[3]);
+            EXPECT_TRUE(faults.empty()) << list.file << " " << Utf16ToUtf8(row[1]) << ": " << faults.front();
+        }
+}
+
+TEST(InstalledTablesTest, AbbreviationsAndCutsAreEnabledThreeFieldLines)
+{
+    for (const char* name : {abbreviationFile, midCutFile})
+        for (const auto& row : Rows(name)) {
+            if (row[0].starts_with(u"#")) continue;
+            EXPECT_EQ(row.size(), 3u) << name << " " << Utf16ToUtf8(row[1]);
+            EXPECT_EQ(row[0], u"1") << name;
+            EXPECT_FALSE(row[1].empty()) << name;
+        }
+}
+
+// The pattern window explains whatever rule number a conversion reports.
+TEST(InstalledTablesTest, ThePatternTableDescribesEveryRuleNumber)
+{
+    std::set<std::u16string> described;
+    for (const auto& row : Rows(refPatternFile))
+        if (row.size() == 6) described.insert(row[0]);
+    std::set<int> rules = {0, 600, 800, 900};
+    for (const auto& d : RecogniserRuleDescriptions()) rules.insert(d.rule);
+    for (const auto& list : ReadingListsInLookupOrder()) rules.insert(list.rule);
+    for (int rule : rules) {
+        std::string n = std::to_string(rule);
+        EXPECT_TRUE(described.contains(std::u16string(n.begin(), n.end()))) << "rule " << rule;
+    }
+}
+
+} // namespace
+} // namespace pralomen::data
