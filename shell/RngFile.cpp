@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <system_error>
 
 #include "engine/CommaText.h"
 #include "engine/TextFile.h"
@@ -152,7 +153,10 @@ std::u16string GetRngInfo(const std::vector<std::u16string>& list, std::u16strin
 
 std::vector<std::u16string> ReadRngFile(const fs::path& sysFolder, W& window, O& options)
 {
-    std::optional<std::string> bytes = ReadFileBytes(sysFolder / kRngFileName);
+    const fs::path file = sysFolder / kRngFileName;
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return {};
+    std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes) return {};
     const std::vector<std::u16string> lines = DecodeRngText(*bytes);
     std::vector<std::u16string> messages;

@@ -67,6 +67,8 @@ TEST_F(RngFileTest, MissingFileLeavesStartUpValues)
 {
     Settings s;
     EXPECT_TRUE(ReadRngFile(temp_.Path(), s.window, s.options).empty());
+    fs::create_directory(temp_.Path() / "Pralomen.rng");
+    EXPECT_TRUE(ReadRngFile(temp_.Path(), s.window, s.options).empty()) << "a folder is no settings file";
     EXPECT_TRUE(s.options.UseFilesFlg);
     EXPECT_TRUE(s.window.HalfWidthFlg);
     EXPECT_TRUE(s.options.AO_flg);
@@ -217,41 +219,39 @@ TEST_F(RngFileTest, WrittenFileReadsBackAndDropsUnknownLines)
     EXPECT_EQ(RngLines(back.window, back.options), RngLines(s.window, s.options));
 }
 
-TEST_F(RngFileTest, AFailedWriteIsReportedAndLeavesTheOldFile)
+TEST_F(RngFileTest, AFailedWriteIsReportedAndLeavesWhatWasThere)
 {
     const fs::path file = temp_.Path() / "Pralomen.rng";
+    const std::string old = "UseFilesFlg,False\r\n";
     struct Case {
         const char* what;
         fs::path folder;
-        void (*block)(const fs::path& file);
+        void (*prepare)(const fs::path& file, const std::string& old);
     };
     const Case cases[] = {
-        {"temporary file cannot be made", temp_.Path(), [](const fs::path& f) { fs::create_directory(TemporaryFileFor(f)); }},
-        {"folder is missing", temp_.Path() / "missing", [](const fs::path&) {}},
+        {"temporary file cannot be made", temp_.Path(),
+         [](const fs::path& f, const std::string& old) {
+             WriteFile(f, old);
+             fs::create_directory(TemporaryFileFor(f));
+         }},
+        {"file is a folder", temp_.Path(), [](const fs::path& f, const std::string&) { fs::create_directory(f); }},
+        {"folder is missing", temp_.Path() / "missing",
+         [](const fs::path& f, const std::string& old) { WriteFile(f, old); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteFile(file, "UseFilesFlg,False\r\n");
-        c.block(file);
+        fs::remove_all(file);
+        c.prepare(file, old);
+        const std::string before = fs::is_directory(file) ? "<folder>" : ReadFile(file);
         const bool folderExisted = fs::exists(c.folder);
         Settings s;
         const std::optional<std::u16string> message = WriteRngFile(c.folder, s.window, s.options);
         ASSERT_TRUE(message.has_value());
         EXPECT_NE(message->find(u"を保存できませんでした。"), std::u16string::npos);
-        EXPECT_EQ(ReadFile(file), "UseFilesFlg,False\r\n");
+        EXPECT_EQ(fs::is_directory(file) ? "<folder>" : ReadFile(file), before);
         EXPECT_EQ(fs::exists(c.folder), folderExisted) << "no folder is created";
         fs::remove_all(TemporaryFileFor(file));
     }
-}
-
-TEST_F(RngFileTest, AFileThatIsAFolderIsNotReplaced)
-{
-    const fs::path file = temp_.Path() / "Pralomen.rng";
-    fs::create_directory(file);
-    Settings s;
-    EXPECT_TRUE(WriteRngFile(temp_.Path(), s.window, s.options).has_value());
-    EXPECT_TRUE(fs::is_directory(file));
-    EXPECT_FALSE(fs::exists(TemporaryFileFor(file)));
 }
 
 } // namespace

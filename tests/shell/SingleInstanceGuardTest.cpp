@@ -91,15 +91,6 @@ TEST_F(SingleInstanceGuardTest, CopiesStartedTogetherLetExactlyOneRun)
     }
 }
 
-TEST_F(SingleInstanceGuardTest, ThisProcessHoldingTheGuardRefusesAChild)
-{
-    SingleInstanceGuard here;
-    ASSERT_TRUE(here.TryAcquire());
-    test::ChildProcess child(SHELL_GUARD_PROBE);
-    EXPECT_EQ(child.ReadLine(), "refused");
-    EXPECT_EQ(child.Wait(), 3);
-}
-
 TEST(SingleInstanceGuardFolderTest, WithoutARuntimeFolderAPrivateCacheFolderIsUsed)
 {
     test::TempFolder temp;
