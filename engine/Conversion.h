@@ -2,6 +2,7 @@
 // log and the three per-conversion flags.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -11,6 +12,8 @@
 #include "engine/TableStore.h"
 
 namespace pralomen {
+
+class Dictionaries;
 
 struct Conversion {
     Conversion(const PralomenOptions& options, TableStore& store, LogPane& logPane)
@@ -22,6 +25,8 @@ struct Conversion {
     bool AbbreFlg = false;
     bool ThaiNumberConvFlg = false;
     int LogCounter = 0;
+    // The reading lists indexed for the segmenter, resolved at the first Thai chunk.
+    std::shared_ptr<const Dictionaries> dictionaries;
 
     // A data file's content for this conversion: looked at once, so an edit takes effect at the next one.
     const TablePtr& Table(std::string_view fileName)

@@ -1,5 +1,7 @@
 #include "engine/PreparationPasses.h"
 
+#include <algorithm>
+
 #include "engine/DataFiles.h"
 #include "engine/PrefixTrie.h"
 #include "engine/Replace.h"
@@ -13,6 +15,7 @@ struct PreCutIndex {
     std::vector<std::u16string> words;    // order of application
     std::vector<int> spellingOf;          // words[i] -> distinct spelling id
     std::vector<std::u16string> spellings;
+    std::vector<std::vector<int>> wordsOf; // spelling id -> its positions in words
     PrefixTrie trie;
     bool anyWordWithSpace = false;
 
@@ -23,8 +26,10 @@ struct PreCutIndex {
             if (id < 0 && !w.empty()) {
                 id = static_cast<int>(spellings.size());
                 spellings.push_back(w);
+                wordsOf.emplace_back();
                 trie.Insert(w, id);
             }
+            if (id >= 0) wordsOf[id].push_back(static_cast<int>(spellingOf.size()));
             spellingOf.push_back(id);
             anyWordWithSpace = anyWordWithSpace || w.find(u' ') != std::u16string::npos;
         }
@@ -49,10 +54,24 @@ std::u16string ApplyWordByWord(const PreCutIndex& index, std::u16string text)
 // one, so the inserted spaces are kept as counts per boundary and checked against each occurrence.
 std::u16string ApplyByOccurrences(const PreCutIndex& index, const std::u16string& text)
 {
-    std::vector<std::vector<std::size_t>> occurrences(index.spellings.size());
+    struct Occurrence {
+        int id;
+        std::size_t pos;
+        bool operator<(const Occurrence& o) const { return id != o.id ? id < o.id : pos < o.pos; }
+    };
+    std::vector<Occurrence> found;
     for (std::size_t p = 0; p < text.size(); ++p)
         index.trie.ForEachPrefix(std::u16string_view(text).substr(p),
-                                 [&](std::size_t, int id) { occurrences[id].push_back(p); });
+                                 [&](std::size_t, int id) { found.push_back({id, p}); });
+    if (found.empty()) return text;
+    std::sort(found.begin(), found.end());
+
+    // Only the words that occur are applied, still in their order of application.
+    std::vector<std::pair<int, std::size_t>> applications; // (word position, first occurrence in found)
+    for (std::size_t i = 0; i < found.size(); ++i)
+        if (i == 0 || found[i].id != found[i - 1].id)
+            for (int w : index.wordsOf[found[i].id]) applications.push_back({w, i});
+    std::sort(applications.begin(), applications.end());
 
     std::vector<int> spacesBefore(text.size() + 1, 0);
     auto splitInside = [&](std::size_t from, std::size_t to) {
@@ -63,11 +82,12 @@ std::u16string ApplyByOccurrences(const PreCutIndex& index, const std::u16string
     auto followerIsDependent = [&](std::size_t end) {
         return spacesBefore[end] == 0 && end < text.size() && IsDependentChar(text[end]);
     };
-    for (int id : index.spellingOf) {
-        if (id < 0) continue;
+    for (const auto& [word, first] : applications) {
+        const int id = found[first].id;
         const std::size_t len = index.spellings[id].size();
         std::size_t nextFree = 0;
-        for (std::size_t p : occurrences[id]) {
+        for (std::size_t i = first; i < found.size() && found[i].id == id; ++i) {
+            const std::size_t p = found[i].pos;
             if (p < nextFree || splitInside(p, p + len)) continue;
             if (followerIsDependent(p + len)) break;
             ++spacesBefore[p];

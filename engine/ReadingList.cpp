@@ -26,11 +26,15 @@ int ReadingIndex::FirstMatch(const std::u16string& s1, std::size_t pos) const
     return best;
 }
 
-bool Matching_Special(const Table& table, int patnum, const std::u16string& s1, int dn, Unit& u)
+const ReadingIndex& ReadingsOf(const Table& table)
+{
+    return table.Index<ReadingIndex>([](const Table& t) { return ReadingIndex(t); });
+}
+
+bool Matching_Special(const ReadingIndex& index, int patnum, const std::u16string& s1, int dn, Unit& u)
 {
     u = {};
-    if (dn < 1 || static_cast<int>(s1.size()) - dn + 1 < 2 || !table.Exists()) return false;
-    const auto& index = table.Index<ReadingIndex>([](const Table& t) { return ReadingIndex(t); });
+    if (dn < 1 || static_cast<int>(s1.size()) - dn + 1 < 2) return false;
     const int hit = index.FirstMatch(s1, static_cast<std::size_t>(dn - 1));
     if (hit < 0) return false;
     const auto& e = index.Entries()[hit];

@@ -28,7 +28,10 @@ private:
     PrefixTrie trie_;
 };
 
-// Looks a word of the file up at the 1-based position dn; the unit reports patnum as its rule.
-bool Matching_Special(const Table& table, int patnum, const std::u16string& s1, int dn, Unit& u);
+// The index of a table, built at its first use and kept with it.
+const ReadingIndex& ReadingsOf(const Table& table);
+
+// Looks a word of the list up at the 1-based position dn; the unit reports patnum as its rule.
+bool Matching_Special(const ReadingIndex& index, int patnum, const std::u16string& s1, int dn, Unit& u);
 
 } // namespace pralomen

@@ -36,13 +36,37 @@ std::vector<ReadingSource> SourcesFor(int section, bool withExtract)
     return sources;
 }
 
-bool LookUpDictionaries(Conversion& conv, const std::u16string& s1, int dn, char16_t c2, Unit& u)
-{
-    const int section = SectionOf(c2);
-    for (const auto& source : SourcesFor(section, conv.opt.DoExtractFlg))
-        if (Matching_Special(*conv.Table(source.file), source.rule, s1, dn, u)) return true;
-    return false;
-}
+struct IndexedSource {
+    const ReadingIndex* index;
+    int rule;
+};
+
+} // namespace
+
+// The indexed reading lists of every section, resolved once per chunk rather than at every position.
+class Dictionaries {
+public:
+    explicit Dictionaries(Conversion& conv)
+    {
+        for (int section = 0; section < 5; ++section)
+            for (const auto& source : SourcesFor(section, conv.opt.DoExtractFlg)) {
+                const auto& table = conv.Table(source.file);
+                if (table->Exists()) bySection_[section].push_back({&ReadingsOf(*table), source.rule});
+            }
+    }
+
+    bool LookUp(const std::u16string& s1, int dn, char16_t c2, Unit& u) const
+    {
+        for (const auto& source : bySection_[SectionOf(c2)])
+            if (Matching_Special(*source.index, source.rule, s1, dn, u)) return true;
+        return false;
+    }
+
+private:
+    std::array<std::vector<IndexedSource>, 5> bySection_;
+};
+
+namespace {
 
 std::u16string JoinKanaUnit(const PralomenOptions& opt, std::u16string kana)
 {
@@ -117,9 +141,11 @@ void func_Kiru2(Conversion& conv, const std::u16string& s1, ChunkOutput& out)
     const auto glossTable = conv.Table(lastWordFile);
     const int nn = static_cast<int>(s1.size());
     NextConsonant c2(s1);
+    if (conv.opt.UseFilesFlg && !conv.dictionaries) conv.dictionaries = std::make_shared<const Dictionaries>(conv);
+    const Dictionaries* dictionaries = conv.opt.UseFilesFlg ? conv.dictionaries.get() : nullptr;
     for (int dn = 1; dn <= nn;) {
         Unit u;
-        if (conv.opt.UseFilesFlg && LookUpDictionaries(conv, s1, dn, c2.AtOrAfter(dn), u)) {
+        if (dictionaries && dictionaries->LookUp(s1, dn, c2.AtOrAfter(dn), u)) {
             OutputLog(conv, u.sipa, u.sthai, u.sjpn);
         } else if (ReadSyllableAt(s1, dn, conv.opt, u)) {
             if (u.rule != kSignRule) OutputLog(conv, u.sipa, u.sthai, GetJapanese(*glossTable, u.sthai));

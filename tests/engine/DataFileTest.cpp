@@ -40,7 +40,7 @@ TEST(DataFile, AMissingFileIsEmptyData)
 
 namespace {
 
-bool MatchAt(const Table& t, const std::u16string& s, int dn, Unit& u) { return Matching_Special(t, 650, s, dn, u); }
+bool MatchAt(const Table& t, const std::u16string& s, int dn, Unit& u) { return Matching_Special(ReadingsOf(t), 650, s, dn, u); }
 
 } // namespace
 
