@@ -57,6 +57,25 @@ TEST(InstalledTablesTest, AbbreviationsAndCutsAreEnabledThreeFieldLines)
         }
 }
 
+// The pass replaces the abbreviations in file order, everywhere in the text: a later one that contains an
+// earlier one could never match whole, and one found inside an expansion would be expanded again.
+TEST(InstalledTablesTest, NoAbbreviationIsCutIntoByAnotherOne)
+{
+    auto rows = Rows(abbreviationFile);
+    EXPECT_GE(rows.size(), 100u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& abbreviation = rows[i][1];
+        EXPECT_EQ(abbreviation.find_first_of(u" \""), std::u16string::npos) << "write spaces and quotes as codes";
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            if (i == j) continue;
+            if (j < i) EXPECT_EQ(abbreviation.find(rows[j][1]), std::u16string::npos)
+                << Utf16ToUtf8(rows[j][1]) << " is replaced before " << Utf16ToUtf8(abbreviation);
+            EXPECT_EQ(rows[j][2].find(abbreviation), std::u16string::npos)
+                << Utf16ToUtf8(abbreviation) << " is inside the expansion of " << Utf16ToUtf8(rows[j][1]);
+        }
+    }
+}
+
 // The pattern window explains whatever rule number a conversion reports.
 TEST(InstalledTablesTest, ThePatternTableDescribesEveryRuleNumber)
 {
