@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/TextFile.h"
+#include "shell/DurableFile.h"
 #include "shell/LeafMarker.h"
 
 namespace pralomen::shell {
@@ -30,10 +31,12 @@ bool SameContent(const fs::path& a, const fs::path& b)
     return first && second && *first == *second;
 }
 
+// Not fs::copy_file: with MinGW it takes any two files for the same one and refuses to overwrite.
+// Replacing in one step also means a failed copy never leaves half a table.
 bool CopyOver(const fs::path& from, const fs::path& to)
 {
-    std::error_code ec;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    std::optional<std::string> bytes = ReadFileBytes(from);
+    return bytes && ReplaceFileContents(to, *bytes);
 }
 
 // True when the target may now be replaced: nothing to keep, or kept safely.
