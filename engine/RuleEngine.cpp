@@ -48,17 +48,6 @@ struct Reading {
     int mm = 0;          // the tone mark
 };
 
-bool OnsetFits(Initial initial, const std::u16string& s1, std::size_t at, Reading& r)
-{
-    r.sx = s1.substr(at, initial == Initial::Cluster ? 2 : 1);
-    switch (initial) {
-    case Initial::Cluster: return IsDoubleConso(r.sx);
-    case Initial::Single: return IsConsonant(s1[at]);
-    case Initial::Literal: return true; // its letters are slots
-    }
-    return false;
-}
-
 bool FinalFits(char16_t c, std::u16string& eipa)
 {
     std::u16string hipa;
@@ -164,13 +153,20 @@ bool MatchRules(const RuleSet& set, const std::u16string& s1, int dn, const Pral
     const int lead = set.leadingVowel.empty() ? 0 : 1;
     // The onset and at least one more character must follow.
     if (dn < 1 || nn - dn < 1 + lead) return false;
+    const std::size_t onsetAt = static_cast<std::size_t>(dn - 1 + lead);
+    // The onset is the same for every rule of a kind, so it is tested once.
+    const bool clusterFits = IsDoubleConso(std::u16string_view(s1).substr(onsetAt, 2));
+    const bool singleFits = IsConsonant(s1[onsetAt]);
+    Reading r;
     for (const auto& rule : set.rules) {
         const int len = WindowLength(set, rule);
         if (nn - dn < len) continue; // the window and its follower lie inside s1
-        u.cnt = len;
-        Reading r;
-        const std::size_t onsetAt = static_cast<std::size_t>(dn - 1 + lead);
-        if (!OnsetFits(rule.initial, s1, onsetAt, r)) continue;
+        u.cnt = len;                 // what a failed call leaves behind
+        if ((rule.initial == Initial::Cluster && !clusterFits) || (rule.initial == Initial::Single && !singleFits))
+            continue;
+        r.sx = s1.substr(onsetAt, rule.initial == Initial::Cluster ? 2 : 1);
+        r.mm = 0;
+        r.eipa.clear();
         if (!SlotsFit(rule.slots, s1, onsetAt + OnsetLength(rule.initial), r)) continue;
         // A sign after the window means its last consonant begins the next syllable.
         if (IsDependentChar(s1[dn - 1 + len])) continue;
