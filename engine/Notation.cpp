@@ -49,8 +49,11 @@ void DecodeFinalKana(std::u16string& s, bool small)
 
 } // namespace
 
+bool Has(const std::u16string& s, char16_t c) { return s.find(c) != std::u16string::npos; }
+
 std::u16string DecodeIpa(std::u16string s, const PralomenOptions& opt)
 {
+    if (!Has(s, u'Φ')) return s; // every IPA code begins with Φ
     ReplaceStr(s, u"ΦY", opt.EndIFlg ? u"i" : u"y");
     ReplaceStr(s, u"ΦW", opt.EndOFlg ? u"o" : u"w");
     ReplaceStr(s, u"ΦU", opt.BarUFlg ? u"ʉ" : u"ɯ");
@@ -61,16 +64,18 @@ std::u16string DecodeIpa(std::u16string s, const PralomenOptions& opt)
 std::u16string DecodeKana(std::u16string s, const PralomenOptions& opt)
 {
     if (!opt.GaFlg) DevoiceGaRow(s);
-    ReplaceStr(s, u"μン", opt.KanaHeadNgFlg ? u"ン" : u"");
-    ReplaceStr(s, u"Φング", opt.KanaEndNgFlg ? u"ング" : u"ン");
-    ReplaceStr(s, u"μヂ", KanaForJo(opt.KanaDiIndex));
-    ReplaceStr(s, u"Φウ", KanaForFinalW(opt));
-    ReplaceEach(s, {{u"ッΦト", u"ッ"}, {u"ッΦク", u"ッ"}, {u"ッΦプ", u"ッ"}});
+    // The codes begin with one of three markers; a text without a marker skips their replacements.
+    const bool phi = Has(s, u'Φ'), mu = Has(s, u'μ');
+    if (mu) ReplaceStr(s, u"μン", opt.KanaHeadNgFlg ? u"ン" : u"");
+    if (phi) ReplaceStr(s, u"Φング", opt.KanaEndNgFlg ? u"ング" : u"ン");
+    if (mu) ReplaceStr(s, u"μヂ", KanaForJo(opt.KanaDiIndex));
+    if (phi) ReplaceStr(s, u"Φウ", KanaForFinalW(opt));
+    if (phi) ReplaceEach(s, {{u"ッΦト", u"ッ"}, {u"ッΦク", u"ッ"}, {u"ッΦプ", u"ッ"}});
     const std::u16string_view longStop = opt.LongTCutFlg ? u"ー" : u"ーッ";
-    ReplaceEach(s, {{u"ーμト", longStop}, {u"ーμク", longStop}, {u"ーμプ", longStop}});
-    DecodeFinalKana(s, opt.FinalSmallFlg);
-    ReplaceStr(s, u"Λー", opt.LengthMark2Flg ? u"ー" : u"");
-    ReplaceStr(s, u"Φツ", u"ツ");
+    if (mu) ReplaceEach(s, {{u"ーμト", longStop}, {u"ーμク", longStop}, {u"ーμプ", longStop}});
+    if (phi) DecodeFinalKana(s, opt.FinalSmallFlg);
+    if (Has(s, u'Λ')) ReplaceStr(s, u"Λー", opt.LengthMark2Flg ? u"ー" : u"");
+    if (phi) ReplaceStr(s, u"Φツ", u"ツ");
     if (!opt.ArrowFlg) ReplaceEach(s, {{u"↘", u""}, {u"↗", u""}, {u"¯", u""}, {u"_", u""}});
     return Trim(s);
 }
