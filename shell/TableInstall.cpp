@@ -1,6 +1,5 @@
 #include "shell/TableInstall.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <system_error>
