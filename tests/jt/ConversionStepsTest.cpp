@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KanaCase{"きゃか", "kya ka"}, KanaCase{"きか", "ki ka"},
                       KanaCase{"山か", "山 ka"}, KanaCase{"xか", "x ka"},
                       KanaCase{"は　か", "wa $SP$ ka"}, KanaCase{"は か", "ha $SP$ ka"},
-                      KanaCase{"はか", "ha ka"}, KanaCase{"の　か", "$NO$ ka"},
+                      KanaCase{"はか", "ha ka"}, KanaCase{"かは", "ka ha"}, KanaCase{"の　か", "$NO$ ka"},
                       KanaCase{"\xF0\xA0\xAE\xB7か", "\xF0\xA0\xAE\xB7 ka"}, KanaCase{" か ", "$SP$ ka $SP$"},
                       KanaCase{"", ""}));
 

@@ -46,41 +46,5 @@ TEST(TableOrder, newdata3GoesAheadOfLongerKeys)
     EXPECT_EQ(Keys(table), (std::vector<std::string>{"な", "に", "きゃー", "か"}));
 }
 
-TEST(TableOrder, FirstOfEqualKeysWins)
-{
-    OrderedTable table;
-    table.newdata1(U("か"), U("ka"));
-    table.newdata1(U("か"), U("ga"));
-    EXPECT_EQ(table.Find(U("か")), U("ka"));
-    EXPECT_EQ(U8(table.MatchAt(U("か"), 0)->value), "ka");
-}
-
-struct MatchCase {
-    const char* text;
-    std::size_t pos;
-    const char* expectedKey; // nullptr: nothing matches
-};
-
-class TableMatch : public ::testing::TestWithParam<MatchCase> {};
-
-TEST_P(TableMatch, FirstKeyThatFitsAtThePosition)
-{
-    OrderedTable table;
-    for (const char* key : {"か", "きゃ", "きゃー", "は　"}) table.newdata1(U(key), U("v"));
-    const TableEntry* hit = table.MatchAt(U(GetParam().text), GetParam().pos);
-    if (!GetParam().expectedKey) {
-        EXPECT_EQ(hit, nullptr);
-    } else {
-        ASSERT_NE(hit, nullptr);
-        EXPECT_EQ(U8(hit->key), GetParam().expectedKey);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Matches, TableMatch,
-                         ::testing::Values(MatchCase{"きゃーか", 0, "きゃー"}, MatchCase{"きゃか", 0, "きゃ"},
-                                           MatchCase{"かきゃ", 1, "きゃ"}, MatchCase{"かき", 1, nullptr},
-                                           MatchCase{"は", 0, nullptr}, MatchCase{"は　", 0, "は　"},
-                                           MatchCase{"か", 5, nullptr}));
-
 } // namespace
 } // namespace pralomen::test
