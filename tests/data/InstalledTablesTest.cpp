@@ -68,8 +68,10 @@ TEST(InstalledTablesTest, NoAbbreviationIsCutIntoByAnotherOne)
         EXPECT_EQ(abbreviation.find_first_of(u" \""), std::u16string::npos) << "write spaces and quotes as codes";
         for (std::size_t j = 0; j < rows.size(); ++j) {
             if (i == j) continue;
-            if (j < i) EXPECT_EQ(abbreviation.find(rows[j][1]), std::u16string::npos)
-                << Utf16ToUtf8(rows[j][1]) << " is replaced before " << Utf16ToUtf8(abbreviation);
+            if (j < i) {
+                EXPECT_EQ(abbreviation.find(rows[j][1]), std::u16string::npos)
+                    << Utf16ToUtf8(rows[j][1]) << " is replaced before " << Utf16ToUtf8(abbreviation);
+            }
             EXPECT_EQ(rows[j][2].find(abbreviation), std::u16string::npos)
                 << Utf16ToUtf8(abbreviation) << " is inside the expansion of " << Utf16ToUtf8(rows[j][1]);
         }
@@ -89,6 +91,15 @@ TEST(InstalledTablesTest, ThePatternTableDescribesEveryRuleNumber)
         std::string n = std::to_string(rule);
         EXPECT_TRUE(described.contains(std::u16string(n.begin(), n.end()))) << "rule " << rule;
     }
+}
+
+TEST(InstalledTablesTest, TheGuideIsInstalledAsUtf8WithMark)
+{
+    auto bytes = ReadFileBytes(fs::path(PRALOMEN_HELP_DIR) / "Guide.txt");
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->starts_with("\xEF\xBB\xBF"));
+    EXPECT_EQ(FirstInvalidUtf8(*bytes), std::string::npos);
+    EXPECT_GT(bytes->size(), 10000u);
 }
 
 } // namespace

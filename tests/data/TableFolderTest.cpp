@@ -58,6 +58,7 @@ TEST_F(TableFolderTest, InstallsEveryRegistryTableAndOnlyTheSoundEntries)
     EXPECT_EQ(Installed("refPattern.txt"), (std::vector<std::u16string>{u"1,Matching_ai,x,note,アΦイ,aΦY",
                                                                         u"500,mokuon.txt,\"\",note,\"\",\"\""}));
     EXPECT_TRUE(Installed("category.txt").empty());
+    EXPECT_TRUE(Installed("polyYDT.txt").empty());
 
     std::vector<std::string> reported;
     for (const auto& p : problems) reported.push_back(fs::path(p.file).filename().string() + ":" + std::to_string(p.line));

@@ -51,8 +51,13 @@ std::vector<std::u16string> ReadingListLines(const fs::path& source, const std::
     auto bytes = ReadFileBytes(source);
     if (!bytes) return {};
     auto list = ParseWordList(source.string(), *bytes, problems);
-    auto placement = CheckListPlacement(fileName, list);
-    problems.insert(problems.end(), placement.begin(), placement.end());
+    // Misplaced and repeated words would never be found: they are left out like faulty ones.
+    std::set<int> misplaced;
+    for (auto& p : CheckListPlacement(fileName, list)) {
+        misplaced.insert(p.line);
+        problems.push_back(std::move(p));
+    }
+    std::erase_if(list.entries, [&](const WordEntry& e) { return misplaced.contains(e.line); });
     std::vector<std::u16string> lines;
     for (const auto& e : OrderLongerFirst(MakeReadingEntries(list, opt, problems))) lines.push_back(FormatReadingLine(e));
     return lines;
