@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "engine/DataFiles.h"
 #include "engine/Utf.h"
 #include "jt/JapaneseToThai.h"
 
@@ -76,6 +77,11 @@ int RunKana2Thai(const std::vector<std::string>& args, std::istream& in, std::os
 {
     std::optional<Kana2ThaiRequest> request = ParseArgs(args, err);
     if (!request) return 2;
+    // In a script, silently empty output would pass for a conversion.
+    if (!std::filesystem::is_regular_file(tableFolder / jp1File)) {
+        err << "kana2thai: no " << jp1File << " in the table folder \"" << tableFolder.string() << "\"\n";
+        return 1;
+    }
     if (!request->words.empty()) {
         Convert(JoinWords(request->words), *request, out, err, tableFolder);
         return 0;

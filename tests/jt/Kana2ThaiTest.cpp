@@ -52,5 +52,14 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"UnknownFlag", {"--loud", "たなか"}, "", 2, "", "kana2thai: unknown option --loud (use --yes, --no, --no-long)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Kana2ThaiCommand, FolderWithoutTablesIsAnError)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunKana2Thai({"たなか"}, in, out, err, kShipped / "absent"), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("kana_rome.txt"), std::string::npos);
+}
+
 } // namespace
 } // namespace pralomen::test
