@@ -5,6 +5,7 @@
 #include "engine/DataFiles.h"
 #include "engine/PrefixTrie.h"
 #include "engine/Replace.h"
+#include "engine/ReplacementList.h"
 #include "engine/ThaiChars.h"
 
 namespace pralomen {
@@ -104,6 +105,18 @@ std::u16string ApplyByOccurrences(const PreCutIndex& index, const std::u16string
     return out;
 }
 
+// Each listed string is replaced by a space and its cut form.
+struct MidCuts : ReplacementList {
+    explicit MidCuts(const Table& t) : ReplacementList(Entries(t)) {}
+    static std::vector<Replacement> Entries(const Table& t)
+    {
+        std::vector<Replacement> entries;
+        for (const auto& row : t.Rows())
+            if (row.size() >= 3 && row[0] == u"1") entries.push_back({row[1], u" " + row[2]});
+        return entries;
+    }
+};
+
 } // namespace
 
 std::vector<std::u16string> PreCutWords(const std::vector<TablePtr>& tables)
@@ -117,10 +130,8 @@ std::vector<std::u16string> PreCutWords(const std::vector<TablePtr>& tables)
 
 std::u16string func_MidCut(Conversion& conv, std::u16string text)
 {
-    const auto table = conv.Table(midCutFile);
-    for (const auto& row : table->Rows())
-        if (row.size() >= 3 && row[0] == u"1") ReplaceStr(text, row[1], u" " + row[2]);
-    return text;
+    const auto& table = conv.Table(midCutFile);
+    return table->Index<MidCuts>([](const Table& t) { return MidCuts(t); }).Apply(std::move(text));
 }
 
 std::u16string func_External(Conversion& conv, const std::u16string& text)
