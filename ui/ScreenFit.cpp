@@ -7,11 +7,14 @@
 namespace pralomen::ui {
 namespace {
 
-// The strip of a window the user grabs to move it, and how much of it must stay on the screen.
+// How much of a window's title bar must stay on its screen for the user to grab it.
 constexpr int kTitleBarHeight = 30;
 constexpr int kGrabWidth = 100;
 
-QRect TitleBar(const QRect& frame) { return QRect(frame.left(), frame.top(), frame.width(), kTitleBarHeight); }
+int Overlap(const QRect& a, const QRect& b) {
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : common.width() * common.height();
+}
 
 } // namespace
 
@@ -30,18 +33,15 @@ QPoint CentredIn(const QRect& area, const QSize& size) {
 QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens) {
     if (screens.isEmpty())
         return frame.topLeft();
-    const QRect bar = TitleBar(frame);
-    auto home = std::find_if(screens.begin(), screens.end(), [&](const QRect& s) { return s.intersects(bar); });
-    if (home == screens.end()) {
-        QPoint centred = CentredIn(screens.front(), frame.size());
-        return KeepOnScreen(QRect(centred, frame.size()), {screens.front()});
-    }
-    QPoint corner = frame.topLeft();
-    corner.setY(std::max(corner.y(), home->top()));
-    corner.setY(std::min(corner.y(), home->bottom() - kTitleBarHeight + 1));
-    corner.setX(std::max(corner.x(), home->left()));
-    corner.setX(std::min(corner.x(), home->right() - kGrabWidth + 1));
-    return corner;
+    auto home = std::max_element(screens.begin(), screens.end(), [&](const QRect& a, const QRect& b) {
+        return Overlap(a, frame) < Overlap(b, frame);
+    });
+    if (Overlap(*home, frame) == 0)
+        return KeepOnScreen(QRect(CentredIn(screens.front(), frame.size()), frame.size()), {screens.front()});
+    const int left = std::clamp(frame.left(), home->left() - std::max(frame.width() - kGrabWidth, 0),
+                                home->right() - kGrabWidth + 1);
+    const int top = std::clamp(frame.top(), home->top(), home->bottom() - kTitleBarHeight + 1);
+    return QPoint(left, top);
 }
 
 } // namespace pralomen::ui

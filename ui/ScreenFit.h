@@ -15,9 +15,9 @@ int ScaleDesign(int designValue, double pixelsPerInch);
 // The top-left corner that centres size in area, each quotient truncated toward zero.
 QPoint CentredIn(const QRect& area, const QSize& size);
 
-// frame's top-left corner, moved so that its title bar lies on one of screens: a window stored on
-// a screen that is gone comes back centred on the first screen, and no window keeps its title bar
-// above or left of the screen it is on.
+// frame's top-left corner, moved so that the user can reach its title bar on the screen that holds
+// most of it: not above that screen's top, not below its bottom, and at least a grip's width of it
+// inside. A window that lies on no screen (one that is gone) comes back centred on the first.
 QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens);
 
 } // namespace pralomen::ui
