@@ -179,3 +179,31 @@ TEST_F(Driver, ATableEditTakesEffectAtTheNextConversion)
     std::filesystem::remove(tables.Dir() / "placeName.txt");
     EXPECT_EQ(Main(engine, u"กาแฟ").r.allPat, u" 650");
 }
+
+TEST_F(Driver, PassedThroughSpacesWidenOnlyWhenAlone)
+{
+    auto one = Labo(engine, u"ab c");
+    EXPECT_EQ(one.r.allKana, u"ab   c");
+    EXPECT_EQ(one.r.allIPA, u"ab  c");
+    EXPECT_EQ(one.r.allThai, u"ab c");
+    auto two = Labo(engine, u"a b c");
+    EXPECT_EQ(two.r.allKana, u"a b c");
+    EXPECT_EQ(two.r.allIPA, u"a b c");
+    EXPECT_EQ(Labo(engine, u"กา ").log, std::vector<std::u16string>{}) << "a space chunk leaves no log line";
+}
+
+TEST_F(Driver, ALoneConsonantChunk)
+{
+    auto no = Main(engine, u"ณ");
+    EXPECT_EQ(no.r.allThai, u"ณ");
+    EXPECT_EQ(no.r.allIPA, u"na\u0301ʔ");
+    EXPECT_EQ(no.r.allKana, u"ナッ");
+    EXPECT_EQ(no.r.allPat, u" 600");
+    EXPECT_EQ(no.log, std::vector<std::u16string>{u"1:na\u0301ʔ ～において（場所、時）   ณ"});
+    auto ko = Main(engine, u"ก");
+    EXPECT_EQ(ko.r.allThai, u"ก");
+    EXPECT_EQ(ko.r.allKana, u"");
+    EXPECT_EQ(ko.r.allPat, u" 600");
+    EXPECT_TRUE(ko.log.empty());
+    EXPECT_EQ(ko.r.color, JudgeColor::Blue);
+}
