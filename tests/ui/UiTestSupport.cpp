@@ -12,6 +12,13 @@ void Type(QWidget* control, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+void ShowActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window %s did not become active", qPrintable(window->objectName()));
+}
+
 PlatformServices Recorder::Services() {
     PlatformServices p;
     p.OpenUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
@@ -22,8 +29,7 @@ PlatformServices Recorder::Services() {
     };
     p.RunModal = [this](QDialog* dialog) {
         modalWindows.append(dialog->objectName());
-        dialog->show();
-        QApplication::processEvents();
+        ShowActive(dialog);
         if (whileModal)
             whileModal(dialog);
         dialog->close();

@@ -19,6 +19,9 @@ namespace pralomen::ui::testing {
 // Types text into a control one key at a time, as a Thai or Japanese keyboard would.
 void Type(QWidget* control, const QString& text);
 
+// Shows a window and waits until it has the focus, as a window the user opened would.
+void ShowActive(QWidget* window);
+
 struct Recorder {
     std::vector<QUrl> openedUrls;
     QStringList messages;
