@@ -14,6 +14,7 @@ TEST(CoverageTest, TokensAreTheThaiWordsBetweenBlanks)
     const Case cases[] = {{u"ไป ตลาด", {u"ไป", u"ตลาด"}},
                           {u"  (ภาษาไทย), OK 10 ๒๕", {u"ภาษาไทย"}},
                           {u"file: ไฟล์\u3000ใหม่\t", {u"ไฟล์", u"ใหม่"}},
+                          {u"ปี พ.ศ. \"๒๕๖๖\"", {u"ปี", u"พ.ศ."}},
                           {u"no Thai here", {}},
                           {u"", {}}};
     for (const auto& c : cases) EXPECT_EQ(ThaiTokens(c.line), c.tokens) << testing::PrintToString(c.line);

@@ -9,6 +9,13 @@ namespace {
 
 bool IsBlank(char16_t c) { return c <= u' ' || c == u'\u3000'; }
 
+// Brackets, quotes and separators around a word ("(word),") are not part of it; a full stop may end an
+// abbreviation and stays.
+bool IsEnclosingPunctuation(char16_t c)
+{
+    return std::u16string_view(u"()[]{}<>\"'“”‘’«»,;:!?").find(c) != std::u16string_view::npos;
+}
+
 } // namespace
 
 bool HoldsThai(std::u16string_view s)
@@ -25,10 +32,9 @@ std::vector<std::u16string> ThaiTokens(std::u16string_view line)
         std::size_t start = i;
         while (i < line.size() && !IsBlank(line[i])) ++i;
         auto token = line.substr(start, i - start);
-        // Punctuation around a word ("(word)," ) is not part of it.
-        while (!token.empty() && !IsNormThai(token.front())) token.remove_prefix(1);
-        while (!token.empty() && !IsNormThai(token.back())) token.remove_suffix(1);
-        if (!token.empty()) tokens.emplace_back(token);
+        while (!token.empty() && IsEnclosingPunctuation(token.front())) token.remove_prefix(1);
+        while (!token.empty() && IsEnclosingPunctuation(token.back())) token.remove_suffix(1);
+        if (HoldsThai(token)) tokens.emplace_back(token);
     }
     return tokens;
 }

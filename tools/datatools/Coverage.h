@@ -14,7 +14,8 @@ namespace pralomen::data {
 
 bool HoldsThai(std::u16string_view s);
 
-// The blank-separated tokens of a line that hold Thai, without the non-Thai characters at their ends.
+// The blank-separated tokens of a line that hold Thai, without the brackets, quotes and separators
+// around them.
 std::vector<std::u16string> ThaiTokens(std::u16string_view line);
 
 // The input with every run of characters that the Thai output left out put in brackets; the output
