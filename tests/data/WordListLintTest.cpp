@@ -81,5 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
         // The word itself, even in another list, is no victim.
         Case{{{"placeName.txt", u"สยาม", true}, {"polyWSHA.txt", u"สยาม"}}, {}}));
 
+TEST(MidCutLintTest, ReportsEntriesThatTheMidCutPassChanges)
+{
+    auto cuts = CutEntriesOfTable({u"1,กรุณา,กรุณา", u"0,ความ,ความ", u"1,ดีมาก,\"ดี มาก\"", u"1,,x", u"1,สั้น"});
+    ASSERT_EQ(cuts.size(), 2u);
+    auto hints = FindEntriesCutByMidCut(
+        cuts, Lists({{"idiomMYRL.txt", u"เมตตากรุณา"}, {"polyKCS.txt", u"กรุณา"}, {"polyKCS.txt", u"ข้อความ"},
+                     {"polyNBPF.txt", u"ดีมากเลย"}, {"polyNBPF.txt", u"ดี"}}));
+    EXPECT_EQ(hints, (std::vector<std::string>{
+                         "\"เมตตากรุณา\" (idiomMYRL.txt:1) is cut by the mid-cut string \"กรุณา\"",
+                         "\"ดีมากเลย\" (polyNBPF.txt:1) is cut by the mid-cut string \"ดีมาก\""}));
+}
+
 } // namespace
 } // namespace pralomen::data

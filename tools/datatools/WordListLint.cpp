@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "engine/CommaText.h"
 #include "engine/ThaiChars.h"
 #include "engine/Utf.h"
 #include "tools/datatools/ReadingLists.h"
@@ -104,6 +105,30 @@ std::vector<std::string> FindSplittingPreCuts(const std::vector<NamedList>& list
             if (victims.size() > shown) line += " ...";
             found.push_back(line);
         }
+    return found;
+}
+
+std::vector<CutEntry> CutEntriesOfTable(const std::vector<std::u16string>& lines)
+{
+    std::vector<CutEntry> cuts;
+    for (const auto& line : lines)
+        if (auto f = SplitCommaText(line); f.size() >= 3 && f[0] == u"1" && !f[1].empty()) cuts.push_back({f[1], f[2]});
+    return cuts;
+}
+
+std::vector<std::string> FindEntriesCutByMidCut(const std::vector<CutEntry>& cuts, const std::vector<NamedList>& lists)
+{
+    std::vector<std::string> found;
+    for (const auto& cut : cuts)
+        for (const auto& named : lists)
+            for (const auto& e : named.list.entries) {
+                auto at = e.thai.find(cut.text);
+                bool changed = at != std::u16string::npos &&
+                               (cut.replacement != cut.text || e.thai.find(cut.text, 1) != std::u16string::npos);
+                if (changed)
+                    found.push_back(Where(e.thai, {0, &named.fileName, e.line}) + " is cut by the mid-cut string \"" +
+                                    Utf16ToUtf8(cut.text) + "\"");
+            }
     return found;
 }
 

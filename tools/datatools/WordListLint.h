@@ -22,4 +22,13 @@ std::vector<std::string> FindShadowedWords(const std::vector<NamedList>& lists);
 // that contains it (not followed there by a dependent sign) can no longer be found.
 std::vector<std::string> FindSplittingPreCuts(const std::vector<NamedList>& lists);
 
+// The mid-cut pass puts a space before every occurrence of its strings (and may rewrite them), so an
+// entry that holds one after its first letter, or holds one that is rewritten, can no longer be found.
+struct CutEntry {
+    std::u16string text;
+    std::u16string replacement;
+};
+std::vector<CutEntry> CutEntriesOfTable(const std::vector<std::u16string>& lines);
+std::vector<std::string> FindEntriesCutByMidCut(const std::vector<CutEntry>& cuts, const std::vector<NamedList>& lists);
+
 } // namespace pralomen::data

@@ -1,7 +1,9 @@
 // Makes the installed reading lists from their word sources, or checks the sources.
 //   make-readings --out DIR SOURCE...   write DIR/<name of each source> in the installed form
-//   make-readings --check SOURCE...     report faulty entries (exit status 1 when there are any), then
-//                                       hints on hidden words and splitting pre-cut words
+//   make-readings --check [--cuts FILE] SOURCE...
+//                                       report faulty entries (exit status 1 when there are any), then
+//                                       hints on hidden words, splitting pre-cut words and entries that the
+//                                       mid-cut strings of FILE (UTF-8 comma text) cut
 // A SOURCE may be a folder, meaning its *.txt files.
 #include <filesystem>
 #include <iostream>
@@ -26,7 +28,7 @@ namespace {
 int Usage()
 {
     std::cerr << "usage: make-readings --out DIR SOURCE...\n"
-                 "       make-readings --check SOURCE...\n";
+                 "       make-readings --check [--cuts FILE] SOURCE...\n";
     return 2;
 }
 
@@ -53,7 +55,7 @@ int WriteLists(const fs::path& outDir, const std::vector<fs::path>& sources, con
     return status;
 }
 
-int CheckLists(const std::vector<fs::path>& sources, const PralomenOptions& opt)
+int CheckLists(const std::vector<fs::path>& sources, const std::vector<CutEntry>& cuts, const PralomenOptions& opt)
 {
     Problems problems;
     std::vector<NamedList> lists;
@@ -74,6 +76,7 @@ int CheckLists(const std::vector<fs::path>& sources, const PralomenOptions& opt)
     Print(problems, std::cout);
     for (const auto& hint : FindShadowedWords(lists)) std::cout << "hint: " << hint << '\n';
     for (const auto& hint : FindSplittingPreCuts(lists)) std::cout << "hint: " << hint << '\n';
+    for (const auto& hint : FindEntriesCutByMidCut(cuts, lists)) std::cout << "hint: " << hint << '\n';
     std::cout << made << " entries made, " << problems.size() << " problems\n";
     return problems.empty() ? 0 : 1;
 }
@@ -87,6 +90,11 @@ int main(int argc, char** argv)
     InitPralomenVars(opt);
     if (args.size() >= 3 && args[0] == "--out")
         return WriteLists(args[1], ExpandSourcePaths({args.begin() + 2, args.end()}), opt);
-    if (args.size() >= 2 && args[0] == "--check") return CheckLists(ExpandSourcePaths({args.begin() + 1, args.end()}), opt);
+    if (args.size() >= 4 && args[0] == "--check" && args[1] == "--cuts") {
+        auto cuts = ReadFileBytes(args[2]);
+        if (!cuts) std::cerr << args[2] << ": cannot be read\n";
+        return CheckLists(ExpandSourcePaths({args.begin() + 3, args.end()}), CutEntriesOfTable(Utf8TableLines(cuts.value_or(""))), opt);
+    }
+    if (args.size() >= 2 && args[0] == "--check") return CheckLists(ExpandSourcePaths({args.begin() + 1, args.end()}), {}, opt);
     return Usage();
 }
