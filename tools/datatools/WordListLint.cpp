@@ -71,7 +71,7 @@ std::optional<std::pair<std::u16string, Place>> FirstMatchBefore(const std::u16s
 
 std::vector<std::string> FindShadowedWords(const std::vector<NamedList>& lists)
 {
-    std::unordered_map<std::u16string, std::vector<Place>> byWord;
+    WordPlaces byWord;
     for (const auto& named : lists)
         for (const auto& e : named.list.entries)
             byWord[e.thai].push_back({LookupOrder(named.fileName), &named.fileName, e.line});
