@@ -54,5 +54,15 @@ TEST(WordListTest, KeepsFieldsSyllablesAndLinesOfSoundEntries)
     EXPECT_FALSE(list.entries[1].precut);
 }
 
+TEST(WordListTest, RefusesAFileThatIsNotUtf8AsAWhole)
+{
+    Problems problems;
+    auto list = ParseWordList("w.txt", std::string("\xFF\xFE" "1\0\t\0", 6), problems);
+    EXPECT_TRUE(list.entries.empty());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].line, 0);
+    EXPECT_NE(problems[0].reason.find("UTF-8"), std::string::npos);
+}
+
 } // namespace
 } // namespace pralomen::data

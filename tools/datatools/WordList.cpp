@@ -68,6 +68,10 @@ std::string ParseEntry(std::string_view line, WordEntry& e)
 WordList ParseWordList(const std::string& file, std::string_view utf8, Problems& problems)
 {
     WordList list{file, {}};
+    if (utf8.find('\0') != std::string_view::npos) {
+        problems.push_back({file, 0, "the file is not UTF-8 text (saved as UTF-16?)"});
+        return list;
+    }
     if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);
     int number = 0;
     for (auto line : SplitOn(utf8, '\n')) {
