@@ -46,6 +46,11 @@ int main(int argc, char** argv) {
     // A session that ends without closing the window still keeps the settings.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &main,
                      [&main](QSessionManager&) { main.WriteRngFile(); });
+    // Closing the window has written them already; a quit that skipped the close has not.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &main, [&main] {
+        if (main.isVisible())
+            main.WriteRngFile();
+    });
     main.show();
     return app.exec();
 }

@@ -48,14 +48,19 @@ void Click(QWidget* window, const char* name) {
     QApplication::processEvents();
 }
 
-// The first syllable rule of the Labo's pattern line, or its first number when no syllable rule was used.
-int ShownPatternNumber(TLaboFrm& labo) {
-    const auto* patterns = labo.findChild<QLineEdit*>(QStringLiteral("LabeledEdit3"));
-    const QStringList numbers = patterns->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString& n : numbers)
+// The first syllable rule that reads the sample when the dictionaries are left aside, so that the
+// pattern window has a letter composition to show.
+int SyllableRuleOf(AppState& state, const QString& text) {
+    PralomenOptions& options = state.Options();
+    const bool useFiles = options.UseFilesFlg;
+    options.UseFilesFlg = false;
+    MemoryLog log;
+    const ConversionResult r = state.engine.YomiConv1(text.toStdU16String(), log);
+    options.UseFilesFlg = useFiles;
+    for (const QString& n : QString::fromStdU16String(r.allPat).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         if (n.toInt() > 0 && n.toInt() < 500)
             return n.toInt();
-    return numbers.isEmpty() ? -1 : numbers.front().toInt();
+    return -1;
 }
 
 } // namespace
@@ -90,7 +95,7 @@ int TakeScreenshots(TMainFrm& main, const QString& folder) {
         labo.show();
         Click(&labo, "SpeedButton3");
         camera.Take(&labo, QStringLiteral("labo"));
-        state.Options().PatNum = ShownPatternNumber(labo);
+        state.Options().PatNum = SyllableRuleOf(state, kSampleThai);
         TPatFrm pattern(state, main);
         camera.Take(&pattern, QStringLiteral("pattern"));
     }
