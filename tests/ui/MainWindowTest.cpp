@@ -312,6 +312,26 @@ private slots:
         QCOMPARE(Child<QWidget>(main.get(), "Panel5")->height(), 150);
     }
 
+    void aStoredPlaceOnNoScreenComesBack() {
+        main.reset();
+        QFile file(account->SettingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("MainFrmLeft2,9000\r\nMainFrmTop2,7000\r\n");
+        file.close();
+        Start();
+        const QRect screen = main->screen()->availableGeometry();
+        QVERIFY(screen.intersects(QRect(main->pos(), QSize(main->frameGeometry().width(), 30))));
+        QVERIFY(main->y() >= screen.top());
+    }
+
+    void theStoredSizeIsAppliedAtTheFirstShowOnly() {
+        main->resize(800, 500);
+        main->showMinimized();
+        main->showNormal();
+        QApplication::processEvents();
+        QCOMPARE(main->size(), QSize(800, 500));
+    }
+
     void aNonNumericSettingIsReported() {
         main.reset();
         QFile file(account->SettingsFile());
