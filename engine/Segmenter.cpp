@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/DataFiles.h"
+#include "engine/Dictionaries.h"
 #include "engine/Glossary.h"
 #include "engine/Notation.h"
 #include "engine/ReadingList.h"
@@ -14,59 +15,15 @@
 namespace pralomen {
 namespace {
 
-// The section of the idiom and poly volumes, 0..4, from the first consonant at or after the position.
-int SectionOf(char16_t c2)
+std::shared_ptr<const Dictionaries> DictionariesFor(Conversion& conv)
 {
-    if (c2 <= 0x0E0C) return 0;
-    if (c2 <= 0x0E18) return 1;
-    if (c2 <= 0x0E20) return 2;
-    if (c2 <= 0x0E26) return 3;
-    return 4;
+    std::vector<TablePtr> tables;
+    for (const char* file : SegmenterFiles())
+        tables.push_back(file == std::string_view(extractFile) && !conv.opt.DoExtractFlg ? nullptr : conv.Table(file));
+    const bool withExtract = conv.opt.DoExtractFlg;
+    return conv.tables.Combined<Dictionaries>(
+        tables, [withExtract](const std::vector<TablePtr>& t) { return Dictionaries(t, withExtract); });
 }
-
-// The reading lists in the order the segmenter tries them at a position of the given section.
-std::vector<ReadingSource> SourcesFor(int section, bool withExtract)
-{
-    std::vector<ReadingSource> sources = {
-        {placeNameFile, 620}, {categoryFile, 650}, {mokuonFile, 500}, {tokuSpecialFile, 520},
-        kIdiomVolumes[section], kPolyVolumes[section], {toneIrregFile, 590}, {shortToLongFile, 560},
-        {foreignFile, 510}, {overTwoFile, 530}, {longToShortFile, 540}, {doubleReadFile, 550}};
-    if (withExtract) sources.push_back({extractFile, 570});
-    sources.insert(sources.end(), {{isanFile, 700}, {monoSyllFile, 640}, {category2File, 651}});
-    return sources;
-}
-
-struct IndexedSource {
-    const ReadingIndex* index;
-    int rule;
-};
-
-} // namespace
-
-// The indexed reading lists of every section, resolved once per chunk rather than at every position.
-class Dictionaries {
-public:
-    explicit Dictionaries(Conversion& conv)
-    {
-        for (int section = 0; section < 5; ++section)
-            for (const auto& source : SourcesFor(section, conv.opt.DoExtractFlg)) {
-                const auto& table = conv.Table(source.file);
-                if (table->Exists()) bySection_[section].push_back({&ReadingsOf(*table), source.rule});
-            }
-    }
-
-    bool LookUp(const std::u16string& s1, int dn, char16_t c2, Unit& u) const
-    {
-        for (const auto& source : bySection_[SectionOf(c2)])
-            if (Matching_Special(*source.index, source.rule, s1, dn, u)) return true;
-        return false;
-    }
-
-private:
-    std::array<std::vector<IndexedSource>, 5> bySection_;
-};
-
-namespace {
 
 std::u16string JoinKanaUnit(const PralomenOptions& opt, std::u16string kana)
 {
@@ -141,7 +98,7 @@ void func_Kiru2(Conversion& conv, const std::u16string& s1, ChunkOutput& out)
     const auto glossTable = conv.Table(lastWordFile);
     const int nn = static_cast<int>(s1.size());
     NextConsonant c2(s1);
-    if (conv.opt.UseFilesFlg && !conv.dictionaries) conv.dictionaries = std::make_shared<const Dictionaries>(conv);
+    if (conv.opt.UseFilesFlg && !conv.dictionaries) conv.dictionaries = DictionariesFor(conv);
     const Dictionaries* dictionaries = conv.opt.UseFilesFlg ? conv.dictionaries.get() : nullptr;
     for (int dn = 1; dn <= nn;) {
         Unit u;
