@@ -11,13 +11,35 @@ namespace pralomen {
 
 #ifdef _WIN32
 
+namespace {
+
+// Windows gives the code page's few undefined single bytes characters of the private use area.
+bool IsDecoded(int units, const wchar_t* unit, std::size_t length)
+{
+    if (units < 1) return false;
+    return length == 2 || unit[0] < 0xE000 || unit[0] > 0xF8FF;
+}
+
+} // namespace
+
+// One character at a time, so that an undecodable byte costs only itself, as the iconv path does;
+// left to itself MultiByteToWideChar would put the code page's default character in its place.
 std::u16string AnsiToUtf16(std::string_view bytes)
 {
-    if (bytes.empty()) return {};
-    int size = static_cast<int>(bytes.size());
-    int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::u16string text(static_cast<std::size_t>(needed), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, reinterpret_cast<wchar_t*>(text.data()), needed);
+    std::u16string text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = IsDBCSLeadByte(static_cast<BYTE>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+        wchar_t unit[2] = {};
+        const int units = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data() + i,
+                                              static_cast<int>(length), unit, 2);
+        if (IsDecoded(units, unit, length)) {
+            text.append(unit, unit + units);
+            i += length;
+        } else {
+            text.push_back(u'\uFFFD');
+            ++i;
+        }
+    }
     return text;
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "jt/OrderedTable.h"
-#include "jt/SpecialPhrases.h"
+#include "jt/FixedPhrases.h"
 
 namespace pralomen {
 

@@ -1,4 +1,4 @@
-#include "jt/SpecialPhrases.h"
+#include "jt/FixedPhrases.h"
 
 namespace pralomen {
 
