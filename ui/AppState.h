@@ -20,7 +20,7 @@ struct LaboPlace {
 
 struct AppState {
     AppState(shell::FolderVars folders, PlatformServices platform)
-        : Folders(std::move(folders)), engine(Folders.UsrTblFolder), Platform(std::move(platform)),
+        : Folders(std::move(folders)), engine(Folders.UsrTblFolder), Platform(WithKeyboard(std::move(platform))),
           Keys(*Platform.Keyboard) {}
 
     PralomenOptions& Options() { return engine.Options(); }
@@ -34,6 +34,14 @@ struct AppState {
     shell::KeyboardLayouts Keys;
     // The main window's log pane, where every conversion writes, the Labo's included.
     LogPane* MainLog = nullptr;
+
+private:
+    // Without a keyboard service the layouts are only remembered, so the switching rules still hold.
+    static PlatformServices WithKeyboard(PlatformServices p) {
+        if (!p.Keyboard)
+            p.Keyboard = std::make_shared<shell::InMemoryKeyboardBackend>();
+        return p;
+    }
 };
 
 } // namespace pralomen::ui

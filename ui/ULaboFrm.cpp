@@ -177,9 +177,9 @@ QWidget* TLaboFrm::BuildBody() {
 
     Label1 = new QLabel(QStringLiteral("発音カナ："), body);
     Label1->setObjectName(QStringLiteral("Label1"));
-    column->addSpacing(4);
-    column->addWidget(Label1);
-    column->addSpacing(4); // the caption's bottom sits 4 pixels above the kana area
+    auto* kanaBlock = new QVBoxLayout();
+    kanaBlock->setSpacing(4); // the caption's bottom sits 4 pixels above the kana area
+    kanaBlock->addWidget(Label1);
     auto* kanaRow = new QHBoxLayout();
     Memo1 = new QPlainTextEdit(body);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -189,7 +189,9 @@ QWidget* TLaboFrm::BuildBody() {
     auto* copyKana = Button("Button2", QStringLiteral("COPY"), body);
     connect(copyKana, &QPushButton::clicked, this, &TLaboFrm::Button2Click);
     kanaRow->addWidget(copyKana, 0, Qt::AlignTop);
-    column->addLayout(kanaRow, 1);
+    kanaBlock->addLayout(kanaRow, 1);
+    column->addSpacing(4);
+    column->addLayout(kanaBlock, 1);
 
     auto* lookUp = Button("Button3", QStringLiteral("参照"), body);
     // Clicking must not take the focus: the pattern field would lose the user's selection.
