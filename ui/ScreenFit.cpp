@@ -4,6 +4,9 @@
 #include <cfenv>
 #include <cmath>
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace pralomen::ui {
 namespace {
 
@@ -42,6 +45,16 @@ QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens) {
                                 home->right() - kGrabWidth + 1);
     const int top = std::clamp(frame.top(), home->top(), home->bottom() - kTitleBarHeight + 1);
     return QPoint(left, top);
+}
+
+QList<QRect> AvailableScreens() {
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != QGuiApplication::primaryScreen())
+            screens.append(s->availableGeometry());
+    return screens;
 }
 
 } // namespace pralomen::ui

@@ -20,4 +20,7 @@ QPoint CentredIn(const QRect& area, const QSize& size);
 // inside. A window that lies on no screen (one that is gone) comes back centred on the first.
 QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens);
 
+// The usable area of every screen there is now, the primary first.
+QList<QRect> AvailableScreens();
+
 } // namespace pralomen::ui

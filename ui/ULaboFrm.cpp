@@ -14,6 +14,7 @@
 
 #include "ui/KeyPreview.h"
 #include "ui/Lamp.h"
+#include "ui/ScreenFit.h"
 #include "ui/TextCursorEdits.h"
 #include "ui/UCVSFrm.h"
 #include "ui/UMainFrm.h"
@@ -308,7 +309,7 @@ void TLaboFrm::FormShow() {
                                          : p.LaboFrmLeft;
     const int top = p.LaboFrmTop == -1 ? mainFrame.top() + (mainFrame.height() - frameGeometry().height()) / 2
                                        : p.LaboFrmTop;
-    move(left, top);
+    move(KeepOnScreen(QRect(QPoint(left, top), frameGeometry().size()), AvailableScreens()));
     LabeledEdit1->setFocus();
     LabeledEdit1->end(false);
     Button1->setFocus();

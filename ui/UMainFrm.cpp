@@ -527,10 +527,7 @@ void TMainFrm::PlaceOnScreen(int left, int top) {
         return;
     const QPoint centred = CentredIn(here->geometry(), frameGeometry().size());
     const QPoint corner(left == -1 ? centred.x() : left, top == -1 ? centred.y() : top);
-    QList<QRect> screens;
-    for (QScreen* s : QGuiApplication::screens())
-        screens.append(s->availableGeometry());
-    move(KeepOnScreen(QRect(corner, frameGeometry().size()), screens));
+    move(KeepOnScreen(QRect(corner, frameGeometry().size()), AvailableScreens()));
 }
 
 void TMainFrm::WriteRngFile() {

@@ -328,6 +328,15 @@ private slots:
         });
     }
 
+    void laboCentredOverALowMainWindowKeepsItsTitleBarOnScreen() {
+        main->resize(640, 240);
+        main->move(0, 0);
+        WhileOpen("SpeedButton5", [this](QDialog* labo) {
+            QVERIFY(labo->y() >= main->screen()->availableGeometry().top());
+            QCOMPARE(labo->x(), main->x() + (main->frameGeometry().width() - labo->frameGeometry().width()) / 2);
+        });
+    }
+
     void optionsFromLaboSetItsCaptions() {
         TLaboFrm labo(State(), *main);
         ShowActive(&labo);
