@@ -343,12 +343,6 @@ QString TMainFrm::InputText() const { return Memo1->toPlainText(); }
 
 void TMainFrm::FocusInput() { Memo1->setFocus(); }
 
-bool TMainFrm::SearchForms(const QString& name) {
-    const auto windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [&](const QWidget* w) { return w->isVisible() && w->objectName() == name; });
-}
-
 void TMainFrm::ShowLamp(const QColor& color) { Shape1->SetColor(color); }
 
 void TMainFrm::SpeedButton3Click() {

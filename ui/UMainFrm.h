@@ -14,7 +14,6 @@ class QPlainTextEdit;
 class QRadioButton;
 class QSlider;
 class QSplitter;
-class QToolButton;
 
 namespace pralomen::ui {
 
@@ -37,9 +36,6 @@ public:
     void FocusInput();
     // Writes the settings file with the window's geometry as it is now.
     void WriteRngFile();
-
-    // True when a visible window of the program has that object name.
-    static bool SearchForms(const QString& name);
 
 public slots:
     void SpeedButton1Click();  // clear
