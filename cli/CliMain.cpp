@@ -1,4 +1,5 @@
 // pralomen-cli: converts Thai text from the command line or standard input.
+#include <cwchar>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -11,6 +12,10 @@
 #include "shell/DefaultTables.h"
 #ifdef PRALOMEN_WITH_KANA2THAI
 #include "cli/Kana2Thai.h"
+#endif
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
 #endif
 
 namespace pralomen::cli {
@@ -50,7 +55,8 @@ int Run(const std::vector<std::string>& args)
         return 0;
     }
     // Without --tables: the user's tables when they exist, else those installed with the program.
-    Engine engine(request->tables ? std::filesystem::path(*request->tables) : shell::DefaultTableFolder());
+    Engine engine(request->tables ? std::filesystem::path(std::u8string(request->tables->begin(), request->tables->end()))
+                                  : shell::DefaultTableFolder());
     engine.Options() = request->options;
     std::size_t lineNumber = 0;
     if (!request->texts.empty()) {
@@ -65,13 +71,32 @@ int Run(const std::vector<std::string>& args)
     return std::cout ? 0 : 1;
 }
 
+// The arguments as UTF-8. Windows hands main() its arguments in the ANSI code page, which has no
+// Thai letters, so there they are taken from the UTF-16 command line instead.
+std::vector<std::string> Arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i)
+            args.push_back(Utf16ToUtf8(std::u16string(wide[i], wide[i] + std::wcslen(wide[i]))));
+        LocalFree(wide);
+        SetConsoleOutputCP(CP_UTF8);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 } // namespace
 } // namespace pralomen::cli
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = pralomen::cli::Arguments(argc, argv);
 #ifdef PRALOMEN_WITH_KANA2THAI
     if (!args.empty() && args[0] == "kana2thai")
         return pralomen::RunKana2Thai({args.begin() + 1, args.end()}, std::cin, std::cout, std::cerr,
