@@ -19,7 +19,7 @@
 namespace pralomen::ui {
 namespace {
 
-const QString kSampleThai = QStringLiteral("สวัสดีครับ ยินดีที่ได้รู้จัก");
+const QString kSampleThai = QStringLiteral("สวัสดีครับ ยินดีที่ได้รู้จัก วันนี้อากาศดีมาก");
 const QString kSampleHiragana = QStringLiteral("さくら");
 
 class Camera {
