@@ -14,7 +14,7 @@ constexpr std::array<char16_t, 25> kSpecial = {
 };
 
 // Long enough for runs of every kind, short enough that one run stays well inside the time limit.
-constexpr std::size_t kMaxLength = 1 << 16;
+constexpr std::size_t kMaxLength = 1 << 14;
 
 } // namespace
 
