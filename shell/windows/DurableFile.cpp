@@ -30,6 +30,10 @@ bool WriteSynced(const std::filesystem::path& file, std::string_view bytes)
 
 bool ReplaceFileContents(const std::filesystem::path& file, std::string_view bytes)
 {
+    // A read-only file is the user's wish to keep it as it is. Windows refuses to move over one, but
+    // not every implementation of its API does, so it is asked first.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::filesystem::path temporary = TemporaryFileFor(file);
     if (!WriteSynced(temporary, bytes) ||
         !MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
