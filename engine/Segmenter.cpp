@@ -6,7 +6,6 @@
 #include "engine/Dictionaries.h"
 #include "engine/Glossary.h"
 #include "engine/Notation.h"
-#include "engine/ReadingList.h"
 #include "engine/Replace.h"
 #include "engine/SyllableReader.h"
 #include "engine/ThaiChars.h"
