@@ -1,5 +1,6 @@
 // pralomen-cli: converts Thai text from the command line or standard input.
 #include <cwchar>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -58,6 +59,8 @@ int Run(const std::vector<std::string>& args)
     Engine engine(request->tables ? std::filesystem::path(std::u8string(request->tables->begin(), request->tables->end()))
                                   : shell::DefaultTableFolder());
     engine.Options() = request->options;
+    // A batch of lines need not look at every table file before every line; an edit still counts within a second.
+    engine.Tables().SetRecheckInterval(std::chrono::seconds(1));
     std::size_t lineNumber = 0;
     if (!request->texts.empty()) {
         for (const auto& text : request->texts) ConvertOne(engine, *request, DecodeInput(text, ++lineNumber));

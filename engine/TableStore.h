@@ -3,6 +3,7 @@
 #pragma once
 
 #include <any>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -47,6 +48,10 @@ class TableStore {
 public:
     explicit TableStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
+    // How long a file's content is trusted before its time stamp and size are looked at again. Zero (the
+    // default) looks at every request; a batch of conversions may look less often.
+    void SetRecheckInterval(std::chrono::steady_clock::duration interval) { recheck_ = interval; }
+
     const std::filesystem::path& Folder() const { return folder_; }
     std::filesystem::path PathOf(const std::string& fileName) const { return folder_ / fileName; }
 
@@ -76,8 +81,10 @@ private:
         std::filesystem::file_time_type time{};
         std::uintmax_t size = 0;
         TablePtr table;
+        std::chrono::steady_clock::time_point checked{};
     };
     std::filesystem::path folder_;
+    std::chrono::steady_clock::duration recheck_{};
     std::mutex mutex_;
     std::map<std::string, Entry> entries_;
     std::map<std::type_index, CombinedEntry> combined_;

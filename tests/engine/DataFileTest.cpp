@@ -75,3 +75,20 @@ TEST(Lookup, AUtf8TableWrittenByAnEditorIsRead)
     EXPECT_TRUE(MatchAt(*store.Get("u.txt"), u"กา ", 1, u));
     EXPECT_EQ(u.skana, u"ガー");
 }
+
+TEST(DataFile, ARecheckIntervalTrustsTheLoadedContentUntilItEnds)
+{
+    TempTables tables;
+    TableStore store(tables.Dir());
+    tables.Write("t.txt", {u"1,a"});
+    store.SetRecheckInterval(std::chrono::hours(1));
+    EXPECT_EQ(store.Get("t.txt")->Rows().size(), 1u);
+    tables.Write("t.txt", {u"1,a", u"2,b"});
+    EXPECT_EQ(store.Get("t.txt")->Rows().size(), 1u) << "within the interval the loaded content stands";
+    store.SetRecheckInterval({});
+    EXPECT_EQ(store.Get("t.txt")->Rows().size(), 2u);
+    std::filesystem::remove(tables.Dir() / "t.txt");
+    EXPECT_FALSE(store.Get("t.txt")->Exists());
+    std::filesystem::create_directory(tables.Dir() / "t.txt");
+    EXPECT_FALSE(store.Get("t.txt")->Exists()) << "a folder is not a table";
+}
