@@ -6,12 +6,11 @@ namespace {
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kComma = u',';
 
-// A NUL ends the line, as the text is read up to its terminator.
 bool IsBlank(char16_t c) { return c >= 1 && c <= 32; }
 
 class Cursor {
 public:
-    explicit Cursor(std::u16string_view s) : s_(s.substr(0, s.find(u'\0'))) {}
+    explicit Cursor(std::u16string_view s) : s_(s) {}
     bool AtEnd() const { return i_ >= s_.size(); }
     char16_t Peek(std::size_t ahead = 0) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : u'\0'; }
     void Next() { ++i_; }
@@ -51,7 +50,8 @@ std::vector<std::u16string> SplitCommaText(std::u16string_view line)
     std::vector<std::u16string> fields;
     Cursor c(line);
     c.SkipBlanks();
-    while (!c.AtEnd()) {
+    // Outside a quoted field a NUL ends the line, as a terminator would; inside one it is a character.
+    while (!c.AtEnd() && c.Peek() != u'\0') {
         fields.push_back(c.Peek() == kQuote ? c.QuotedField() : c.PlainField());
         c.SkipBlanks();
         if (c.Peek() == kComma) {

@@ -207,3 +207,11 @@ TEST_F(Driver, ALoneConsonantChunk)
     EXPECT_TRUE(ko.log.empty());
     EXPECT_EQ(ko.r.color, JudgeColor::Blue);
 }
+
+TEST_F(Driver, ANulCharacterIsPassedThroughLikeAnyOther)
+{
+    const std::u16string text(u"a\0bกา", 5);
+    auto run = Labo(engine, text);
+    EXPECT_EQ(run.r.allThai, std::u16string(u"a\0bกา", 5));
+    EXPECT_EQ(run.r.color, JudgeColor::Blue);
+}

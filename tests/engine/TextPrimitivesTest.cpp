@@ -27,6 +27,8 @@ TEST(CommaText, SplitsLikeTheSettingsAndDataFiles)
         {u"a\"b,c", {u"a\"b", u"c"}},
         {u"\"open", {u"open"}},
         {std::u16string(u"a,b\0,c", 6), {u"a", u"b"}},
+        {std::u16string(u"\"a\0b\",c", 7), {std::u16string(u"a\0b", 3), u"c"}},
+        {std::u16string(u"\0a", 2), {}},
     };
     for (const auto& c : cases) EXPECT_EQ(SplitCommaText(c.line), c.fields) << std::string(c.line.begin(), c.line.end());
 }

@@ -87,6 +87,14 @@ TEST(CliInvalidUtf8, ValidTextWithControlsIsNotAnError)
     EXPECT_EQ(Field(run.out, "thai"), "a\\u0001\\u001fb");
 }
 
+TEST(CliInvalidUtf8, ANulByteKeepsTheTextAfterIt)
+{
+    const auto run = RunProgram(kCli, {"--tables", "no-such-folder", "--json"}, std::string("a\0b\n", 4));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(Field(run.out, "thai"), "a\\u0000b");
+    EXPECT_EQ(Field(run.out, "color"), "blue");
+}
+
 // Ten megabytes on one line, as a pasted book would be.
 TEST(CliLongLine, TenMegabytesOfWordsAreConvertedWhole)
 {
