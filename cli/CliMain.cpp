@@ -8,6 +8,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/InputText.h"
 #include "engine/Engine.h"
 #include "engine/Utf.h"
 #include "shell/DefaultTables.h"
@@ -24,11 +25,7 @@ namespace {
 
 std::u16string DecodeInput(const std::string& text, std::size_t lineNumber)
 {
-    const auto bad = FirstInvalidUtf8(text);
-    if (bad != std::string::npos)
-        std::cerr << "pralomen-cli: line " << lineNumber << ": invalid UTF-8 at byte offset " << bad
-                  << ", replaced with U+FFFD\n";
-    return Utf8ToUtf16(text);
+    return DecodeInputLine(text, lineNumber, "pralomen-cli", std::cerr);
 }
 
 void ConvertOne(Engine& engine, const CliRequest& request, const std::u16string& text)

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/InputText.h"
 #include "engine/DataFiles.h"
 #include "engine/Utf.h"
 #include "jt/JapaneseToThai.h"
@@ -53,11 +54,11 @@ std::optional<Kana2ThaiRequest> ParseArgs(const std::vector<std::string>& args, 
     return request;
 }
 
-void Convert(const std::string& kana, const Kana2ThaiRequest& request, std::ostream& out, std::ostream& err,
-             const std::filesystem::path& tableFolder)
+void Convert(const std::string& kana, std::size_t lineNumber, const Kana2ThaiRequest& request, std::ostream& out,
+             std::ostream& err, const std::filesystem::path& tableFolder)
 {
     ScriptedAnswer question(request.answer, err);
-    std::u16string rome = GetKanaToRome(Utf8ToUtf16(kana), tableFolder, question);
+    std::u16string rome = GetKanaToRome(cli::DecodeInputLine(kana, lineNumber, "kana2thai", err), tableFolder, question);
     std::u16string ipa = GetRomeToIPA(rome, tableFolder, request.AO_flg);
     std::u16string thai = GetIPAToThai(ipa, tableFolder);
     out << Utf16ToUtf8(rome) << '\n' << Utf16ToUtf8(ipa) << '\n' << Utf16ToUtf8(thai) << '\n';
@@ -83,13 +84,15 @@ int RunKana2Thai(const std::vector<std::string>& args, std::istream& in, std::os
         return 1;
     }
     if (!request->words.empty()) {
-        Convert(JoinWords(request->words), *request, out, err, tableFolder);
+        Convert(JoinWords(request->words), 1, *request, out, err, tableFolder);
         return 0;
     }
     // An empty line, like an empty field in the window, is not converted.
+    std::size_t lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
+        ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) Convert(line, *request, out, err, tableFolder);
+        if (!line.empty()) Convert(line, lineNumber, *request, out, err, tableFolder);
     }
     return 0;
 }

@@ -49,6 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"DashesEndTheFlags", {"--", "-"}, "", 0, "-\n-\n\n", ""},
         CommandCase{"EachInputLine", {}, "さくら\n\nしんぶん\r\n", 0,
                     "sa ku ra\nsaa kʰu ra\nซาคุระ\nshin bun\ncʰin bun\nชินบุน\n", ""},
+        CommandCase{"DamagedLineIsWarnedAbout", {}, "た\n\xFFた\n", 0, "ta\ntʰa\nทะ\n\uFFFD ta\n\uFFFD tʰa\nทะ\n",
+                    "kana2thai: line 2: invalid UTF-8 at byte offset 0, replaced with U+FFFD"},
         CommandCase{"UnknownFlag", {"--loud", "たなか"}, "", 2, "", "kana2thai: unknown option --loud (use --yes, --no, --no-long)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
