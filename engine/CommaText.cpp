@@ -45,20 +45,25 @@ private:
 
 } // namespace
 
-std::vector<std::u16string> SplitCommaText(std::u16string_view line)
+void ForEachCommaField(std::u16string_view line, const std::function<void(std::u16string&&)>& visit)
 {
-    std::vector<std::u16string> fields;
     Cursor c(line);
     c.SkipBlanks();
     // Outside a quoted field a NUL ends the line, as a terminator would; inside one it is a character.
     while (!c.AtEnd() && c.Peek() != u'\0') {
-        fields.push_back(c.Peek() == kQuote ? c.QuotedField() : c.PlainField());
+        visit(c.Peek() == kQuote ? c.QuotedField() : c.PlainField());
         c.SkipBlanks();
         if (c.Peek() == kComma) {
-            if (c.Peek(1) == u'\0') fields.emplace_back();
+            if (c.Peek(1) == u'\0') visit(std::u16string());
             do c.Next(); while (!c.AtEnd() && IsBlank(c.Peek()));
         }
     }
+}
+
+std::vector<std::u16string> SplitCommaText(std::u16string_view line)
+{
+    std::vector<std::u16string> fields;
+    ForEachCommaField(line, [&fields](std::u16string&& field) { fields.push_back(std::move(field)); });
     return fields;
 }
 

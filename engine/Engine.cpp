@@ -49,14 +49,15 @@ void ConvertChunk(Conversion& conv, const std::u16string& chunk, ChunkOutput& ou
 ChunkOutput ConvertChunks(Conversion& conv, const std::u16string& working)
 {
     ChunkOutput all;
-    for (const auto& chunk : SplitCommaText(GetBaseThai(working, JudgeState(working)))) {
+    ForEachCommaField(GetBaseThai(working, JudgeState(working)), [&](std::u16string&& chunk) {
         ChunkOutput one;
         ConvertChunk(conv, chunk, one);
         all.thai += one.thai;
         all.kana += one.kana;
         all.ipa += one.ipa;
-        all.pat += u" " + one.pat;
-    }
+        all.pat += u' ';
+        all.pat += one.pat;
+    });
     return all;
 }
 
