@@ -21,7 +21,7 @@ struct Prepared {
 Prepared Normalise(Conversion& conv, const std::u16string& s1, Entry entry)
 {
     Prepared p;
-    p.reference = ConvertLeader(ReplaceSpaceRep(s1));
+    p.reference = ConvertLeader(ReplaceSpaceRep(ComposeSaraAm(s1)));
     p.working = p.reference;
     const bool spaceMarkers = entry == Entry::Main && conv.opt.DoublePipeFlg;
     p.working = SpaceEncode(DoubleQuoteEncode(std::move(p.working)));

@@ -27,6 +27,27 @@ std::u16string ReplaceSpaceRep(std::u16string s)
     return out;
 }
 
+std::u16string ComposeSaraAm(std::u16string_view s)
+{
+    constexpr char16_t kNikhahit = u'\u0E4D', kSaraAa = u'\u0E32', kSaraAm = u'\u0E33';
+    const auto isToneMark = [](char16_t c) { return c >= u'\u0E48' && c <= u'\u0E4B'; };
+    std::u16string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == kNikhahit && i + 1 < s.size() && s[i + 1] == kSaraAa) {
+            out.push_back(kSaraAm);
+            ++i;
+        } else if (s[i] == kNikhahit && i + 2 < s.size() && isToneMark(s[i + 1]) && s[i + 2] == kSaraAa) {
+            out.push_back(s[i + 1]);
+            out.push_back(kSaraAm);
+            i += 2;
+        } else {
+            out.push_back(s[i]);
+        }
+    }
+    return out;
+}
+
 std::u16string ConvertLeader(std::u16string s)
 {
     ReplaceStr(s, u".....", u" ˑˑˑˑˑ ");

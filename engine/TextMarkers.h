@@ -9,6 +9,9 @@
 namespace pralomen {
 
 std::u16string ReplaceSpaceRep(std::u16string s);
+// The vowel ำ typed as its two parts, nikhahit and า (with a tone mark before or between them, as
+// keyboards allow), becomes the one character the syllable rules read.
+std::u16string ComposeSaraAm(std::u16string_view s);
 std::u16string ConvertLeader(std::u16string s);
 std::u16string InsertVerticalLine(std::u16string s);
 std::u16string DoubleQuoteEncode(std::u16string s);

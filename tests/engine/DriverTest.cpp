@@ -215,3 +215,12 @@ TEST_F(Driver, ANulCharacterIsPassedThroughLikeAnyOther)
     EXPECT_EQ(run.r.allThai, std::u16string(u"a\0bกา", 5));
     EXPECT_EQ(run.r.color, JudgeColor::Blue);
 }
+
+TEST_F(Driver, SaraAmInTwoPartsReadsAsTheComposedVowel)
+{
+    const auto composed = Main(engine, u"น้ำ จำ");
+    const auto typed = Main(engine, u"น\u0E4D\u0E49\u0E32 จ\u0E4D\u0E32");
+    EXPECT_EQ(typed.r.allIPA, composed.r.allIPA);
+    EXPECT_EQ(typed.r.allThai, u"น้ำ จำ");
+    EXPECT_EQ(typed.r.color, JudgeColor::Blue);
+}

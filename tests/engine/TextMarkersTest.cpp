@@ -18,6 +18,19 @@ TEST(TextMarkers, TheSpaceBeforeARepetitionSignGoesAfterAThaiLetterOnly)
     for (const auto& [in, out] : cases) EXPECT_EQ(ReplaceSpaceRep(in), out);
 }
 
+TEST(TextMarkers, SaraAmTypedInTwoPartsBecomesOneCharacter)
+{
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"จ\u0E4D\u0E32", u"จำ"},
+        {u"น\u0E4D\u0E49\u0E32", u"น้ำ"}, // nikhahit, tone mark, า
+        {u"น\u0E49\u0E4D\u0E32", u"น้ำ"}, // tone mark, nikhahit, า
+        {u"ก\u0E4D", u"ก\u0E4D"},          // nikhahit alone stays (Pali spellings)
+        {u"\u0E4D\u0E49", u"\u0E4D\u0E49"},
+        {u"\u0E4D\u0E32\u0E4D", u"ำ\u0E4D"},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(ComposeSaraAm(in), out);
+}
+
 TEST(TextMarkers, RunsOfFullStopsAndCommasInNumbers)
 {
     EXPECT_EQ(ConvertLeader(u"ก...ข"), u"ก ... ข");
